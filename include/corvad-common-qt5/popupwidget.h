@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#pragma once
+
+#include <corvad-common-qt5/corvadqt5_export.h>
+
+#include <QFrame>
+
+namespace CorvadQt5 {
+
+/*!
+ * A frameless top-level frame that shows one widget of the caller's as a popup, kept on the
+ * default screen. It closes itself (hides and emits done()) on a double click, and, by mode,
+ * when the pointer leaves it or when its window loses activation.
+ *
+ * \code
+ * auto *popup = new CorvadQt5::PopupWidget(CorvadQt5::PopupWidget::CloseOnLeave, button);
+ * popup->setWidget(new QCalendarWidget);
+ * connect(button, SIGNAL(clicked()), popup, SLOT(popup()));
+ * connect(popup, SIGNAL(done()), this, SLOT(dateChosen()));
+ * \endcode
+ *
+ * popup() centres the popup over its parent widget; a popup without a parent is centred on
+ * the default screen instead.
+ */
+class CORVADQT5_EXPORT PopupWidget : public QFrame
+{
+    Q_OBJECT
+
+public:
+    enum Mode {
+        CloseOnLeave = 0,     //!< closes when the pointer leaves it
+        CloseOnDeactivate = 1 //!< closes when its window loses activation
+    };
+
+    explicit PopupWidget(Mode mode = CloseOnLeave, QWidget *parent = nullptr);
+    ~PopupWidget() override;
+
+    //! Shows \a widget inside the popup. A previous content leaves the layout but stays a
+    //! child of the popup, visible or not as it was: it is the caller's to dispose of.
+    void setWidget(QWidget *widget);
+
+Q_SIGNALS:
+    //! Emitted by every accept(), also when the popup was already hidden.
+    void done();
+
+public Q_SLOTS:
+    //! Shows the popup centred over its parent widget, moved onto the default screen.
+    void popup();
+    //! Shows the popup centred on the global point \a pos, moved onto the default screen.
+    void popup(const QPoint &pos);
+    //! Hides the popup, then emits done().
+    void accept();
+
+protected:
+    bool event(QEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void placeCentredOn(QPoint centre);
+
+    QWidget *m_widget = nullptr;
+    Mode m_mode = CloseOnLeave;
+};
+
+} // namespace CorvadQt5

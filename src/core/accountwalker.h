@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#pragma once
+
+#include <functional>
+
+struct group;
+struct passwd;
+
+namespace CorvadQt5::Accounts {
+
+// A visitor answers true to go on with the walk and false to stop it.
+using UserVisitor = std::function<bool(const passwd &)>;
+using GroupVisitor = std::function<bool(const group &)>;
+
+// Walk the user or group database from its start, in database order, and close it again on
+// every path. An entry too large for the buffer is read again with a larger one, so it does
+// not end the walk; the buffer grows once and allocates nothing per entry afterwards.
+void forEachUser(const UserVisitor &visit);
+void forEachGroup(const GroupVisitor &visit);
+
+} // namespace CorvadQt5::Accounts

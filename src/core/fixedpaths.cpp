@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include "fixedpaths.h"
+
+#ifndef CORVADQT5_PLUGIN_DIR
+#define CORVADQT5_PLUGIN_DIR "/usr/lib/corvad-qt5"
+#endif
+#ifndef CORVADQT5_TRANSLATION_DIR
+#define CORVADQT5_TRANSLATION_DIR "/usr/share/zub/translations"
+#endif
+
+namespace CorvadQt5::FixedPaths {
+
+QString pluginDirectory()
+{
+    return QStringLiteral(CORVADQT5_PLUGIN_DIR);
+}
+
+QString translationDirectory()
+{
+    return QStringLiteral(CORVADQT5_TRANSLATION_DIR);
+}
+
+QString translationCatalogue()
+{
+    return QStringLiteral("libcorvad-common-qt5");
+}
+
+} // namespace CorvadQt5::FixedPaths

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace CorvadQt5 {
+
+// Builds the common frame of the password and login dialogs: key icon, title, rows of a
+// label and a field, the centred Accept and Cancel buttons, and the place on the screen.
+class CredentialsForm
+{
+public:
+    // Which of a row's two widgets is created first; the label is always shown first.
+    enum class Creation { LabelFirst, FieldFirst };
+
+    CredentialsForm(QDialog *dialog, const QString &title, const QString &defaultTitle);
+
+    QLineEdit *addRow(const QString &label, const QString &objectName, Creation creation);
+    // Accept starts disabled.
+    QPushButton *addButtons(const QString &accept, const QString &cancel, QPushButton **cancelButton);
+    // Adjusts the dialog's size and centres it on the default screen.
+    void centre();
+
+private:
+    QDialog *m_dialog = nullptr;
+    QVBoxLayout *m_layout = nullptr;
+};
+
+} // namespace CorvadQt5

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include <corvad-common-qt5/popupwidget.h>
+
+#include "screenplacement.h"
+
+#include <QEvent>
+#include <QVBoxLayout>
+
+namespace CorvadQt5 {
+
+PopupWidget::PopupWidget(Mode mode, QWidget *parent)
+    : QFrame(parent, Qt::WindowFlags()), m_mode(mode)
+{
+    setWindowFlags(windowFlags() | Qt::Window | Qt::FramelessWindowHint);
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Sunken);
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+PopupWidget::~PopupWidget() = default;
+
+void PopupWidget::setWidget(QWidget *widget)
+{
+    if (m_widget)
+        layout()->removeWidget(m_widget);
+    m_widget = widget;
+    layout()->addWidget(widget);
+}
+
+void PopupWidget::popup()
+{
+    placeCentredOn(ScreenPlacement::centreOf(parentWidget()));
+}
+
+void PopupWidget::popup(const QPoint &pos)
+{
+    placeCentredOn(pos);
+}
+
+void PopupWidget::placeCentredOn(QPoint centre)
+{
+    adjustSize();
+    const QRect centred(centre - QPoint(width() / 2, height() / 2), size());
+    setGeometry(ScreenPlacement::clampedToScreen(centred));
+    show();
+}
+
+void PopupWidget::accept()
+{
+    hide();
+    emit done();
+}
+
+bool PopupWidget::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowDeactivate && m_mode == CloseOnDeactivate)
+        accept();
+    return QWidget::event(event);
+}
+
+void PopupWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    accept();
+}
+
+void PopupWidget::leaveEvent(QEvent *event)
+{
+    if (m_mode == CloseOnLeave)
+        accept();
+    QWidget::leaveEvent(event);
+}
+
+} // namespace CorvadQt5

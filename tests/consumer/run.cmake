@@ -1,0 +1,36 @@
+# cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -P run.cmake
+# Installs the build into a staging root, builds the consumer against it with CMake and with
+# pkg-config, and runs both.
+file(REMOVE_RECURSE ${WORK_DIR})
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "failed (${result}): ${ARGN}")
+    endif()
+endfunction()
+
+set(stage ${WORK_DIR}/stage)
+set(ENV{DESTDIR} ${stage})
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr)
+unset(ENV{DESTDIR})
+
+run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -DCMAKE_PREFIX_PATH=${stage}/usr)
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+
+file(GLOB libdir LIST_DIRECTORIES true ${stage}/usr/lib/*-linux-gnu)
+if(NOT libdir)
+    set(libdir ${stage}/usr/lib)
+endif()
+set(ENV{LD_LIBRARY_PATH} ${libdir})
+set(ENV{QT_QPA_PLATFORM} offscreen)
+run(${WORK_DIR}/build/consumer)
+
+set(ENV{PKG_CONFIG_PATH} ${libdir}/pkgconfig)
+execute_process(COMMAND pkg-config --cflags --libs corvad-common-qt5
+    OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "pkg-config does not know corvad-common-qt5")
+endif()
+separate_arguments(flags UNIX_COMMAND "${flags}")
+run(c++ -std=c++17 -fPIC ${SOURCE_DIR}/main.cpp ${flags} -o ${WORK_DIR}/consumer-pkgconfig)
+run(${WORK_DIR}/consumer-pkgconfig)

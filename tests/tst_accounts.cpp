@@ -1,0 +1,321 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+// Account queries against fixture databases (nss_wrapper, or glibc in a private mount
+// namespace), and the text helpers.
+#include <corvad-common-qt5/common.h>
+
+#include <QProcess>
+#include <QtTest>
+
+using CorvadQt5::Common;
+
+namespace {
+
+// One line of `getent passwd` or `getent group`: name, id and (for users) home.
+struct Entry
+{
+    QByteArray name;
+    unsigned int id = 0;
+    QByteArray home;
+};
+
+QList<Entry> getent(const char *database)
+{
+    QProcess process;
+    process.start(QStringLiteral("getent"), {QLatin1String(database)});
+    if (!process.waitForFinished(30000))
+        return {};
+    QList<Entry> entries;
+    for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> fields = line.split(':');
+        if (fields.size() < 3)
+            continue;
+        entries.append({fields[0], fields[2].toUInt(), fields.size() > 5 ? fields[5] : QByteArray()});
+    }
+    return entries;
+}
+
+bool oversizedFixture()
+{
+    return qEnvironmentVariableIsSet("CORVADQT5_FIXTURE_OVERSIZED");
+}
+
+} // namespace
+
+class AccountsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void lookupsByUid_data();
+    void lookupsByUid();
+    void lookupsByName_data();
+    void lookupsByName();
+    void groupLookups_data();
+    void groupLookups();
+    void nullFlagChangesNothing();
+    void counts_data();
+    void counts();
+    void accountsAfterAnOversizedEntry();
+    void agreesWithGetent_data();
+    void agreesWithGetent();
+    void uniqueName_data();
+    void uniqueName();
+    void shortedString_data();
+    void shortedString();
+};
+
+void AccountsTest::initTestCase()
+{
+    // A fixture that did not take effect would make every test below meaningless.
+    QCOMPARE(Common::nameByUid(1000), QStringLiteral("alice"));
+}
+
+void AccountsTest::lookupsByUid_data()
+{
+    QTest::addColumn<unsigned int>("uid");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("home");
+
+    QTest::newRow("root") << 0u << QStringLiteral("root") << QStringLiteral("/root");
+    QTest::newRow("uid 150") << 150u << QStringLiteral("mid") << QStringLiteral("/var/mid");
+    QTest::newRow("first of two with one uid") << 1002u << QStringLiteral("twin") << QStringLiteral("/home/twin");
+    QTest::newRow("empty home field") << 1004u << QStringLiteral("nohome") << QString();
+    QTest::newRow("all bits set") << 4294967295u << QStringLiteral("max") << QStringLiteral("/home/max");
+    QTest::newRow("no such uid") << 4242u << QString() << QString();
+}
+
+void AccountsTest::lookupsByUid()
+{
+    QFETCH(unsigned int, uid);
+    QFETCH(QString, name);
+    QFETCH(QString, home);
+
+    bool ok = !name.isNull(); // the opposite of what must be stored
+    ok = !ok;
+    QCOMPARE(Common::nameByUid(uid, &ok), name);
+    QCOMPARE(ok, !name.isNull());
+    QCOMPARE(Common::nameByUid(uid, &ok).isNull(), name.isNull());
+    QCOMPARE(Common::homeDirByUid(uid), home);
+}
+
+void AccountsTest::lookupsByName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<unsigned int>("uid");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("root") << QStringLiteral("root") << 0u << true;
+    QTest::newRow("first of two with one name") << QStringLiteral("alice") << 1000u << true;
+    QTest::newRow("case twin is its own account") << QStringLiteral("Alice") << 1001u << true;
+    QTest::newRow("case differs from every entry") << QStringLiteral("ALICE") << 4294967295u << false;
+    QTest::newRow("empty name") << QString() << 4294967295u << false;
+    QTest::newRow("prefix of a name") << QStringLiteral("ali") << 4294967295u << false;
+    QTest::newRow("embedded NUL after a real name")
+        << (QStringLiteral("root") + QChar(0) + QStringLiteral("x")) << 4294967295u << false;
+    QTest::newRow("uid with all bits set, found") << QStringLiteral("max") << 4294967295u << true;
+}
+
+void AccountsTest::lookupsByName()
+{
+    QFETCH(QString, name);
+    QFETCH(unsigned int, uid);
+    QFETCH(bool, found);
+
+    bool ok = !found;
+    QCOMPARE(Common::uidByName(name, &ok), uid);
+    QCOMPARE(ok, found);
+}
+
+void AccountsTest::groupLookups_data()
+{
+    QTest::addColumn<unsigned int>("gid");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<unsigned int>("gidOfName");
+
+    QTest::newRow("root") << 0u << QStringLiteral("root") << 0u;
+    QTest::newRow("first of two names share gid 1002")
+        << 1002u << QStringLiteral("twin") << 1002u; // "twin" exists with 1002 first, then 1003
+    QTest::newRow("case twin") << 1001u << QStringLiteral("Staff") << 1001u;
+    QTest::newRow("all bits set") << 4294967295u << QStringLiteral("max") << 4294967295u;
+}
+
+void AccountsTest::groupLookups()
+{
+    QFETCH(unsigned int, gid);
+    QFETCH(QString, name);
+    QFETCH(unsigned int, gidOfName);
+
+    bool ok = false;
+    QCOMPARE(Common::nameByGid(gid, &ok), name);
+    QVERIFY(ok);
+    QCOMPARE(Common::gidByName(name, &ok), gidOfName);
+    QVERIFY(ok);
+
+    QCOMPARE(Common::nameByGid(4242, &ok), QString());
+    QVERIFY(!ok);
+    QCOMPARE(Common::gidByName(QStringLiteral("STAFF"), &ok), 4294967295u);
+    QVERIFY(!ok);
+}
+
+void AccountsTest::nullFlagChangesNothing()
+{
+    QCOMPARE(Common::nameByUid(1001, nullptr), QStringLiteral("Alice"));
+    QCOMPARE(Common::nameByGid(4242, nullptr), QString());
+    QCOMPARE(Common::uidByName(QStringLiteral("first"), nullptr), 300u);
+    QCOMPARE(Common::gidByName(QStringLiteral("nope"), nullptr), Common::NotFound);
+}
+
+void AccountsTest::counts_data()
+{
+    QTest::addColumn<unsigned int>("threshold");
+
+    QTest::newRow("0 counts all") << 0u;
+    QTest::newRow("1") << 1u;
+    QTest::newRow("299") << 299u;
+    QTest::newRow("300") << 300u;
+    QTest::newRow("1000") << 1000u;
+    QTest::newRow("all bits set") << 4294967295u;
+}
+
+// Counted independently of the library from what getent lists: each entry on its own, root
+// always, duplicates twice.
+void AccountsTest::counts()
+{
+    QFETCH(unsigned int, threshold);
+
+    const auto expected = [threshold](const QList<Entry> &entries) {
+        return int(std::count_if(entries.cbegin(), entries.cend(), [threshold](const Entry &e) {
+            return e.id == 0 || e.id >= threshold;
+        }));
+    };
+    QCOMPARE(Common::userCount(threshold), expected(getent("passwd")));
+    QCOMPARE(Common::groupCount(threshold), expected(getent("group")));
+    if (threshold == 4294967295u) {
+        QCOMPARE(Common::userCount(threshold), 2); // root and max
+        QCOMPARE(Common::groupCount(threshold), 2);
+    }
+}
+
+// An entry larger than the first buffer used to end every walk there.
+void AccountsTest::accountsAfterAnOversizedEntry()
+{
+    if (!oversizedFixture())
+        QSKIP("the fixture of this run has no oversized entries (nss_wrapper skips them)");
+
+    bool ok = false;
+    QCOMPARE(Common::nameByUid(1006, &ok), QStringLiteral("long"));
+    QVERIFY(ok);
+    QCOMPARE(Common::uidByName(QStringLiteral("after"), &ok), 1007u);
+    QVERIFY(ok);
+    QCOMPARE(Common::homeDirByUid(1007), QStringLiteral("/home/after"));
+    QCOMPARE(Common::nameByGid(1006, &ok), QStringLiteral("big"));
+    QCOMPARE(Common::gidByName(QStringLiteral("after"), &ok), 1007u);
+    QVERIFY(ok);
+    QCOMPARE(Common::userCount(1000), 12);
+    QCOMPARE(Common::groupCount(1000), 11);
+}
+
+void AccountsTest::agreesWithGetent_data()
+{
+    QTest::addColumn<bool>("users");
+    QTest::newRow("passwd") << true;
+    QTest::newRow("group") << false;
+}
+
+// Every entry that getent lists, looked up both ways, gives the first entry's answer.
+void AccountsTest::agreesWithGetent()
+{
+    QFETCH(bool, users);
+
+    const QList<Entry> entries = getent(users ? "passwd" : "group");
+    QVERIFY(entries.size() >= 14); // getent answered from the fixture
+    QHash<unsigned int, Entry> firstById;
+    QHash<QByteArray, unsigned int> firstIdByName;
+    for (const Entry &entry : entries) {
+        if (!firstById.contains(entry.id))
+            firstById.insert(entry.id, entry);
+        if (!firstIdByName.contains(entry.name))
+            firstIdByName.insert(entry.name, entry.id);
+    }
+    for (auto it = firstById.cbegin(); it != firstById.cend(); ++it) {
+        bool ok = false;
+        const QString name = users ? Common::nameByUid(it.key(), &ok) : Common::nameByGid(it.key(), &ok);
+        QVERIFY(ok);
+        QCOMPARE(name, QString::fromLocal8Bit(it->name));
+        if (users)
+            QCOMPARE(Common::homeDirByUid(it.key()), QString::fromLocal8Bit(it->home));
+    }
+    for (auto it = firstIdByName.cbegin(); it != firstIdByName.cend(); ++it) {
+        const QString name = QString::fromLocal8Bit(it.key());
+        if (name.toLocal8Bit() != it.key())
+            continue; // not valid in the locale: cannot be asked for by its QString
+        bool ok = false;
+        QCOMPARE(users ? Common::uidByName(name, &ok) : Common::gidByName(name, &ok), it.value());
+        QVERIFY(ok);
+    }
+}
+
+void AccountsTest::uniqueName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("list");
+    QTest::addColumn<QString>("expected");
+
+    const QString n = QStringLiteral("name");
+    QTest::newRow("empty list") << n << QStringList() << n;
+    QTest::newRow("taken: first number is 0") << n << QStringList{n} << QStringLiteral("name0");
+    QTest::newRow("name and name0 taken") << n << QStringList{QStringLiteral("name0"), n}
+                                          << QStringLiteral("name1");
+    QTest::newRow("case twin does not count") << n << QStringList{QStringLiteral("Name")} << n;
+    QTest::newRow("gap after 0..9") << n
+        << QStringList{n, QStringLiteral("name0"), QStringLiteral("name1"), QStringLiteral("name2"),
+                       QStringLiteral("name3"), QStringLiteral("name4"), QStringLiteral("name5"),
+                       QStringLiteral("name6"), QStringLiteral("name7"), QStringLiteral("name8"),
+                       QStringLiteral("name9")}
+        << QStringLiteral("name10");
+    QTest::newRow("numbered without the plain name") << n << QStringList{QStringLiteral("name0")} << n;
+    QTest::newRow("empty name taken") << QString() << QStringList{QString()} << QStringLiteral("0");
+}
+
+void AccountsTest::uniqueName()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, list);
+    QFETCH(QString, expected);
+    QCOMPARE(Common::uniqueName(name, list), expected);
+}
+
+void AccountsTest::shortedString_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("null");
+
+    const QString ten = QStringLiteral("abcdefghij");
+    QTest::newRow("cut to 4") << ten << 4 << QStringLiteral("abcd...") << false;
+    QTest::newRow("exactly as long") << ten << 10 << QString() << true;
+    QTest::newRow("longer n") << ten << 11 << QString() << true;
+    QTest::newRow("n = 0") << ten << 0 << QStringLiteral("...") << false;
+    QTest::newRow("empty text, n = 0") << QString() << 0 << QString() << true;
+    QTest::newRow("negative n keeps all") << ten << -1 << QStringLiteral("abcdefghij...") << false;
+    QTest::newRow("empty text, negative n") << QString() << -1 << QStringLiteral("...") << false;
+    QTest::newRow("counts characters, not bytes") << QStringLiteral("äöüß") << 2 << QStringLiteral("äö...") << false;
+}
+
+void AccountsTest::shortedString()
+{
+    QFETCH(QString, text);
+    QFETCH(int, n);
+    QFETCH(QString, expected);
+    QFETCH(bool, null);
+
+    const QString result = Common::ptr()->shortedString(text, n);
+    QCOMPARE(result, expected);
+    QCOMPARE(result.isNull(), null);
+}
+
+QTEST_GUILESS_MAIN(AccountsTest)
+#include "tst_accounts.moc"
