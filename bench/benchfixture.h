@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// Account databases for the benchmarks, and a way to run a program against them: glibc's
+// files backend in a private mount namespace where that is permitted, nss_wrapper otherwise.
+namespace Bench {
+
+// Writes passwd and group with \a users users (ids from 1000) and \a groups groups into \a dir.
+bool writeAccounts(const QString &dir, int users, int groups);
+// "glibc files backend (private mount namespace)" or "nss_wrapper".
+QString backendName();
+// Runs \a program with \a arguments against the databases in \a dir; its standard output.
+QByteArray runAgainst(const QString &dir, const QString &program, const QStringList &arguments);
+// The fastest of \a rounds runs of \a work, in seconds.
+template <typename Work>
+double fastest(int rounds, Work work);
+
+} // namespace Bench
+
+#include <QElapsedTimer>
+#include <algorithm>
+
+template <typename Work>
+double Bench::fastest(int rounds, Work work)
+{
+    double best = 1e300;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        best = std::min(best, timer.nsecsElapsed() / 1e9);
+    }
+    return best;
+}
