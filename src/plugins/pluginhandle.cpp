@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include <corvad-common-qt5/pluginhandle.h>
 
+#include "elfcheck.h"
+
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -11,7 +13,8 @@ PluginHandle::PluginHandle(const QString &path)
     : m_library(new QLibrary), m_path(path)
 {
     const QFileInfo file(path);
-    if (!file.exists() || !file.isFile() || !QLibrary::isLibrary(path))
+    if (!file.exists() || !file.isFile() || !QLibrary::isLibrary(path)
+        || !elfSegmentsInsideFile(path))
         return;
     m_library->setFileName(path);
     if (!m_library->load())

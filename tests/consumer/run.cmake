@@ -34,3 +34,13 @@ endif()
 separate_arguments(flags UNIX_COMMAND "${flags}")
 run(c++ -std=c++17 -fPIC ${SOURCE_DIR}/main.cpp ${flags} -o ${WORK_DIR}/consumer-pkgconfig)
 run(${WORK_DIR}/consumer-pkgconfig)
+
+# The plugin kit: the example plugin builds against the package, installs into the plugin
+# directory, and the installed diagnostic tool calls it valid.
+run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/../../examples/plugin -B ${WORK_DIR}/plugin
+    -DCMAKE_PREFIX_PATH=${stage}/usr)
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/plugin)
+set(ENV{DESTDIR} ${stage})
+run(${CMAKE_COMMAND} --install ${WORK_DIR}/plugin)
+unset(ENV{DESTDIR})
+run(${stage}/usr/bin/corvad-qt5-plugininfo ${stage}/usr/lib/corvad-qt5)

@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+// corvad-qt5-plugininfo [FILE-OR-DIR ...]
+//
+// For plugin authors and administrators: says of each candidate whether the plugin manager
+// takes it, and if not why, which the library itself never says. Without arguments it looks
+// at the plugin directory. Exits 0 when every named file, and every file of a named directory
+// that the manager would open, is a valid plugin.
+#include "core/fixedpaths.h"
+#include "plugins/elfcheck.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QTextStream>
+
+namespace {
+
+QTextStream out(stdout);
+
+struct Verdict
+{
+    bool valid = false;
+    QString reason;
+    bool scanned = true; // false: a directory scan would not even open it
+};
+
+Verdict inspectLibrary(const QString &path)
+{
+    if (!CorvadQt5::elfSegmentsInsideFile(path)) {
+        out << "  load:    refused: truncated (segments reach past the end of the file)\n";
+        return {false, QStringLiteral("truncated file")};
+    }
+    QLibrary library(path);
+    if (!library.load()) {
+        out << "  load:    failed: " << library.errorString() << '\n';
+        return {false, QStringLiteral("does not load")};
+    }
+    out << "  load:    ok\n";
+    const auto type = reinterpret_cast<int (*)()>(library.resolve("corvadQt5PluginType"));
+    const bool instance = library.resolve("corvadQt5PluginInstance") != nullptr;
+    out << "  symbols: corvadQt5PluginType " << (type ? "found" : "MISSING")
+        << ", corvadQt5PluginInstance " << (instance ? "found" : "MISSING") << '\n';
+    const int value = type ? type() : 0;
+    out << "  type:    " << value << (type ? "" : " (no type entry)")
+        << (value == 1 ? " (desktop integration)" : "") << '\n';
+    library.unload();
+    if (!type || !instance)
+        return {false, QStringLiteral("an entry symbol is missing")};
+    return {true, QStringLiteral("registered when plugins of type %1 are asked for").arg(value)};
+}
+
+// Follows the manager's rules: regular files only, no hidden names, ".so" case-sensitively.
+Verdict inspect(const QString &path)
+{
+    out << path << '\n';
+    const QFileInfo file(path);
+    const QString name = file.fileName();
+    Verdict verdict;
+    if (!file.exists() || !file.isFile()) {
+        out << "  file:    " << (file.exists() ? "not a regular file" : "missing") << '\n';
+        verdict.reason = QStringLiteral("not a file");
+        verdict.scanned = false;
+    } else if (name.startsWith(QLatin1Char('.')) || !name.endsWith(QLatin1String(".so"))) {
+        out << "  name:    rejected (hidden, or not ending in \".so\")\n";
+        verdict.reason = QStringLiteral("name not scanned");
+        verdict.scanned = false;
+    } else {
+        out << "  name:    ok\n";
+        verdict = inspectLibrary(path);
+    }
+    out << "  verdict: " << (verdict.valid ? "valid plugin, " : "not taken: ") << verdict.reason
+        << '\n';
+    return verdict;
+}
+
+QStringList entriesOf(const QString &argument)
+{
+    QStringList paths;
+    const QDir dir(argument);
+    const QStringList names =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names)
+        paths << dir.filePath(name);
+    return paths;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        out << "usage: corvad-qt5-plugininfo [FILE-OR-DIR ...]\n"
+            << "Says of each file whether the plugin manager takes it (default: "
+            << CorvadQt5::FixedPaths::pluginDirectory() << ").\n";
+        return 0;
+    }
+    if (arguments.isEmpty())
+        arguments << CorvadQt5::FixedPaths::pluginDirectory();
+
+    bool allValid = true;
+    int seen = 0;
+    for (const QString &argument : qAsConst(arguments)) {
+        if (!QFileInfo(argument).isDir()) {
+            allValid = inspect(argument).valid && allValid;
+            ++seen;
+            continue;
+        }
+        for (const QString &path : entriesOf(argument)) {
+            const Verdict verdict = inspect(path);
+            if (verdict.scanned) {
+                allValid = verdict.valid && allValid;
+                ++seen;
+            }
+        }
+    }
+    if (seen == 0)
+        out << "no candidates in " << arguments.join(QLatin1String(", ")) << '\n';
+    return allValid && seen > 0 ? 0 : 1;
+}
