@@ -7,3 +7,5 @@
 // What the recording help menu saw, one line per event: "construct <parent>", "showContents",
 // "showAbout", "destroy". The parent is written as "null" or as its object name.
 Q_DECL_EXPORT QStringList &zubHelpMenuLog();
+// Makes the next showContents() or showAbout() throw std::runtime_error.
+Q_DECL_EXPORT void zubHelpMenuThrowNext();

@@ -6,10 +6,30 @@
 
 #include <zubhelpmenu.h>
 
+#include <stdexcept>
+
+namespace {
+bool throwNext = false;
+
+void record(const char *event)
+{
+    zubHelpMenuLog().append(QLatin1String(event));
+    if (throwNext) {
+        throwNext = false;
+        throw std::runtime_error(event);
+    }
+}
+} // namespace
+
 QStringList &zubHelpMenuLog()
 {
     static QStringList log;
     return log;
+}
+
+void zubHelpMenuThrowNext()
+{
+    throwNext = true;
 }
 
 ZubHelpMenu::ZubHelpMenu(QWidget *parent) : QMenu(parent)
@@ -25,10 +45,10 @@ ZubHelpMenu::~ZubHelpMenu()
 
 void ZubHelpMenu::showContents()
 {
-    zubHelpMenuLog().append(QLatin1String("showContents"));
+    record("showContents");
 }
 
 void ZubHelpMenu::showAbout()
 {
-    zubHelpMenuLog().append(QLatin1String("showAbout"));
+    record("showAbout");
 }
