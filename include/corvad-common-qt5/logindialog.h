@@ -38,7 +38,6 @@ public:
     //! The password field's text, whatever the dialog's result.
     QString password();
 
-public Q_SLOTS:
     //! Closes the dialog as accepted, whatever the fields hold.
     void accept() override;
 

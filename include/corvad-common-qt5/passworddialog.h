@@ -37,7 +37,6 @@ public:
     static QString getPassword(QWidget *parent = nullptr, const QString &title = QString(),
                                bool confirmation = false);
 
-public Q_SLOTS:
     //! Closes the dialog as accepted only when the entry passes its test.
     void accept() override;
 

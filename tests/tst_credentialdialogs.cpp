@@ -1,0 +1,423 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+// The password and login dialogs, driven with real key and mouse events.
+#include <corvad-common-qt5/logindialog.h>
+#include <corvad-common-qt5/nativeiconprovider.h>
+#include <corvad-common-qt5/passworddialog.h>
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+using namespace CorvadQt5;
+
+namespace {
+
+QStringList warnings;
+
+template <typename Child>
+Child *child(QWidget *dialog, const char *name)
+{
+    return dialog->findChild<Child *>(QLatin1String(name));
+}
+
+QLineEdit *field(QWidget *dialog, const char *name)
+{
+    return child<QLineEdit>(dialog, name);
+}
+
+QPushButton *button(QWidget *dialog, const char *name)
+{
+    return child<QPushButton>(dialog, name);
+}
+
+QStringList ownSlots(const QMetaObject *meta)
+{
+    QStringList found;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        if (meta->method(i).methodType() == QMetaMethod::Slot)
+            found << QString::fromLatin1(meta->method(i).methodSignature());
+    }
+    return found;
+}
+
+// Types into a field: clears it with real keys first when asked to.
+void type(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+// Runs \a dialog's modal loop; \a act finds the active modal widget and ends it.
+template <typename Act>
+void whenModal(QObject *context, Act act)
+{
+    QTimer::singleShot(0, context, [act] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        act(dialog);
+    });
+}
+
+// The width the dialog gets once a style sheet gives its fields a minimum width.
+int widthWithFieldsOf(int minimum)
+{
+    qApp->setStyleSheet(QStringLiteral("QLineEdit { min-width: %1px; }").arg(minimum));
+    return PasswordDialog().width();
+}
+
+} // namespace
+
+class CredentialDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+
+    void oneSlotEach();
+    void structure_data();
+    void structure();
+    void titles_data();
+    void titles();
+    void windowIconIsTheKey();
+
+    void passwordEnabling_data();
+    void passwordEnabling();
+    void passwordAcceptCalledDirectly_data();
+    void passwordAcceptCalledDirectly();
+    void returnPressesAcceptOnlyWhenEnabled();
+    void getPassword_data();
+    void getPassword();
+
+    void loginEnabling_data();
+    void loginEnabling();
+    void loginFocus_data();
+    void loginFocus();
+    void loginAcceptsUnconditionally();
+    void loginKeepsTextAfterCancel();
+
+    void centredEvenWhenLargerThanTheScreen();
+};
+
+// A string connection that fails only prints a warning: any message fails the test.
+void CredentialDialogsTest::initTestCase()
+{
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
+        warnings << message;
+    });
+}
+
+void CredentialDialogsTest::cleanup()
+{
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void CredentialDialogsTest::oneSlotEach()
+{
+    QCOMPARE(ownSlots(&PasswordDialog::staticMetaObject), QStringList{QStringLiteral("lineEditTextChanged(QString)")});
+    QCOMPARE(ownSlots(&LoginDialog::staticMetaObject), QStringList{QStringLiteral("lineEditTextChanged()")});
+    QCOMPARE(PasswordDialog::staticMetaObject.className(), "CorvadQt5::PasswordDialog");
+    QCOMPARE(LoginDialog::staticMetaObject.className(), "CorvadQt5::LoginDialog");
+}
+
+void CredentialDialogsTest::structure_data()
+{
+    QTest::addColumn<int>("kind"); // 0 plain password, 1 confirmation, 2 login
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("plain") << 0 << QStringList{QStringLiteral("Password:|password")};
+    QTest::newRow("confirmation") << 1 << QStringList{QStringLiteral("Password:|password"),
+                                                      QStringLiteral("Confirm password:|confirmation")};
+    QTest::newRow("login") << 2 << QStringList{QStringLiteral("Login:|login"), QStringLiteral("Password:|password")};
+}
+
+// Rows of label then field, then Accept and Cancel 10 pixels apart in the middle.
+void CredentialDialogsTest::structure()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, rows);
+
+    QScopedPointer<QDialog> dialog(kind == 2 ? static_cast<QDialog *>(new LoginDialog)
+                                             : new PasswordDialog(nullptr, QString(), kind == 1));
+    auto *main = qobject_cast<QVBoxLayout *>(dialog->layout());
+    QVERIFY(main);
+    QCOMPARE(main->count(), rows.size() + 1);
+    for (int i = 0; i < rows.size(); ++i) {
+        QLayout *row = main->itemAt(i)->layout();
+        auto *label = qobject_cast<QLabel *>(row->itemAt(0)->widget());
+        QVERIFY(label);
+        QCOMPARE(label->text() + QLatin1Char('|') + row->itemAt(1)->widget()->objectName(), rows[i]);
+    }
+    QLayout *buttons = main->itemAt(rows.size())->layout();
+    QCOMPARE(buttons->count(), 5);
+    QCOMPARE(buttons->itemAt(1)->widget(), button(dialog.data(), "accept"));
+    QCOMPARE(buttons->itemAt(2)->spacerItem()->sizeHint().width(), 10);
+    QCOMPARE(buttons->itemAt(3)->widget(), button(dialog.data(), "cancel"));
+    QCOMPARE(button(dialog.data(), "accept")->text(), QStringLiteral("Accept"));
+    QCOMPARE(button(dialog.data(), "cancel")->text(), QStringLiteral("Cancel"));
+    QVERIFY(!button(dialog.data(), "accept")->isEnabled());
+    QCOMPARE(field(dialog.data(), "password")->echoMode(), QLineEdit::Password);
+    if (kind == 2)
+        QCOMPARE(field(dialog.data(), "login")->echoMode(), QLineEdit::Normal);
+    if (kind == 1)
+        QCOMPARE(field(dialog.data(), "confirmation")->echoMode(), QLineEdit::Password);
+}
+
+void CredentialDialogsTest::titles_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("login");
+
+    QTest::newRow("null") << QString() << QStringLiteral("Password request") << QStringLiteral("Autentification");
+    QTest::newRow("empty") << QStringLiteral("") << QStringLiteral("Password request") << QStringLiteral("Autentification");
+    QTest::newRow("blanks are a title") << QStringLiteral("  ") << QStringLiteral("  ") << QStringLiteral("  ");
+    QTest::newRow("own title") << QStringLiteral("Vault") << QStringLiteral("Vault") << QStringLiteral("Vault");
+}
+
+void CredentialDialogsTest::titles()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, password);
+    QFETCH(QString, login);
+    QCOMPARE(PasswordDialog(nullptr, title).windowTitle(), password);
+    QCOMPARE(LoginDialog(nullptr, title).windowTitle(), login);
+}
+
+void CredentialDialogsTest::windowIconIsTheKey()
+{
+    NativeIconProvider icons;
+    const QImage key = icons.iconById(IconKey).pixmap(32).toImage();
+    QCOMPARE(PasswordDialog().windowIcon().pixmap(32).toImage(), key);
+    QCOMPARE(LoginDialog().windowIcon().pixmap(32).toImage(), key);
+}
+
+void CredentialDialogsTest::passwordEnabling_data()
+{
+    QTest::addColumn<bool>("confirmation");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("confirm");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("plain, one character") << false << QStringLiteral("x") << QString() << true;
+    QTest::newRow("plain, typed and deleted") << false << QString() << QString() << false;
+    QTest::newRow("plain, blanks") << false << QStringLiteral(" ") << QString() << true;
+    QTest::newRow("confirm, equal") << true << QStringLiteral("secret") << QStringLiteral("secret") << true;
+    QTest::newRow("confirm, different") << true << QStringLiteral("secret") << QStringLiteral("secrex") << false;
+    QTest::newRow("confirm, case differs") << true << QStringLiteral("Secret") << QStringLiteral("secret") << false;
+    QTest::newRow("confirm, trailing blank") << true << QStringLiteral("secret") << QStringLiteral("secret ") << false;
+    QTest::newRow("confirm, confirmation only") << true << QString() << QStringLiteral("secret") << false;
+    QTest::newRow("confirm, both cleared") << true << QString() << QString() << false;
+}
+
+void CredentialDialogsTest::passwordEnabling()
+{
+    QFETCH(bool, confirmation);
+    QFETCH(QString, password);
+    QFETCH(QString, confirm);
+    QFETCH(bool, enabled);
+
+    PasswordDialog dialog(nullptr, QString(), confirmation);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Type something first, so that an empty result means "typed and deleted again".
+    type(field(&dialog, "password"), QStringLiteral("abc"));
+    if (confirmation)
+        type(field(&dialog, "confirmation"), QStringLiteral("abc"));
+    type(field(&dialog, "password"), password);
+    if (confirmation)
+        type(field(&dialog, "confirmation"), confirm);
+    QCOMPARE(button(&dialog, "accept")->isEnabled(), enabled);
+}
+
+void CredentialDialogsTest::passwordAcceptCalledDirectly_data()
+{
+    QTest::addColumn<bool>("confirmation");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("confirm");
+    QTest::addColumn<int>("result"); // -1: still open
+
+    QTest::newRow("plain, empty stays open") << false << QString() << QString() << -1;
+    QTest::newRow("plain, typed") << false << QStringLiteral("x") << QString() << int(QDialog::Accepted);
+    // Confirmation tests equality alone: two empty fields are accepted.
+    QTest::newRow("confirm, both empty") << true << QString() << QString() << int(QDialog::Accepted);
+    QTest::newRow("confirm, different stays open") << true << QStringLiteral("a") << QStringLiteral("b") << -1;
+}
+
+void CredentialDialogsTest::passwordAcceptCalledDirectly()
+{
+    QFETCH(bool, confirmation);
+    QFETCH(QString, password);
+    QFETCH(QString, confirm);
+    QFETCH(int, result);
+
+    PasswordDialog dialog(nullptr, QString(), confirmation);
+    dialog.show();
+    field(&dialog, "password")->setText(password);
+    if (confirmation)
+        field(&dialog, "confirmation")->setText(confirm);
+    dialog.accept();
+    QCOMPARE(dialog.isVisible(), result == -1);
+    if (result != -1)
+        QCOMPARE(dialog.result(), result);
+}
+
+void CredentialDialogsTest::returnPressesAcceptOnlyWhenEnabled()
+{
+    PasswordDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QLineEdit *password = field(&dialog, "password");
+    password->setFocus();
+    QTest::keyClick(password, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QTest::keyClicks(password, QStringLiteral("pw"));
+    QTest::keyClick(password, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void CredentialDialogsTest::getPassword_data()
+{
+    QTest::addColumn<bool>("confirmation");
+    QTest::addColumn<int>("ending"); // 0 Accept clicked, 1 Cancel, 2 Escape, 3 closed
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("accepted") << false << 0 << QStringLiteral("s3cret");
+    QTest::newRow("accepted with confirmation") << true << 0 << QStringLiteral("s3cret");
+    QTest::newRow("cancelled") << false << 1 << QString();
+    QTest::newRow("escape") << true << 2 << QString();
+    QTest::newRow("closed") << false << 3 << QString();
+}
+
+void CredentialDialogsTest::getPassword()
+{
+    QFETCH(bool, confirmation);
+    QFETCH(int, ending);
+    QFETCH(QString, expected);
+
+    whenModal(this, [ending, confirmation](QDialog *dialog) {
+        QTest::keyClicks(field(dialog, "password"), QStringLiteral("s3cret"));
+        if (confirmation)
+            QTest::keyClicks(field(dialog, "confirmation"), QStringLiteral("s3cret"));
+        if (ending == 0)
+            QTest::mouseClick(button(dialog, "accept"), Qt::LeftButton);
+        else if (ending == 1)
+            QTest::mouseClick(button(dialog, "cancel"), Qt::LeftButton);
+        else if (ending == 2)
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else
+            dialog->close();
+    });
+    const QString password = PasswordDialog::getPassword(nullptr, QString(), confirmation);
+    QCOMPARE(password, expected);
+    QCOMPARE(password.isNull(), expected.isNull());
+}
+
+void CredentialDialogsTest::loginEnabling_data()
+{
+    QTest::addColumn<QString>("login");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("login alone") << QStringLiteral("alice") << QString() << false;
+    QTest::newRow("password alone") << QString() << QStringLiteral("pw") << false;
+    QTest::newRow("both") << QStringLiteral("alice") << QStringLiteral("pw") << true;
+    QTest::newRow("blanks count") << QStringLiteral(" ") << QStringLiteral(" ") << true;
+}
+
+void CredentialDialogsTest::loginEnabling()
+{
+    QFETCH(QString, login);
+    QFETCH(QString, password);
+    QFETCH(bool, enabled);
+
+    LoginDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    type(field(&dialog, "login"), QStringLiteral("x"));
+    type(field(&dialog, "password"), QStringLiteral("x"));
+    QVERIFY(button(&dialog, "accept")->isEnabled());
+    type(field(&dialog, "login"), login);
+    type(field(&dialog, "password"), password);
+    QCOMPARE(button(&dialog, "accept")->isEnabled(), enabled);
+}
+
+void CredentialDialogsTest::loginFocus_data()
+{
+    QTest::addColumn<QString>("prefilled");
+    QTest::addColumn<QString>("focused");
+
+    QTest::newRow("no login") << QString() << QStringLiteral("login");
+    QTest::newRow("prefilled") << QStringLiteral("alice") << QStringLiteral("password");
+    QTest::newRow("prefilled with blanks") << QStringLiteral("  ") << QStringLiteral("password");
+}
+
+// A prefilled login runs no slot: Accept waits for the first character of the password.
+void CredentialDialogsTest::loginFocus()
+{
+    QFETCH(QString, prefilled);
+    QFETCH(QString, focused);
+
+    LoginDialog dialog(nullptr, QString(), prefilled);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    QCOMPARE(dialog.login(), prefilled.isNull() ? QStringLiteral("") : prefilled);
+    QVERIFY(!button(&dialog, "accept")->isEnabled());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("p"));
+    QCOMPARE(button(&dialog, "accept")->isEnabled(), !prefilled.isEmpty());
+}
+
+void CredentialDialogsTest::loginAcceptsUnconditionally()
+{
+    LoginDialog dialog;
+    dialog.show();
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.login(), QString());
+    QCOMPARE(dialog.password(), QString());
+}
+
+void CredentialDialogsTest::loginKeepsTextAfterCancel()
+{
+    LoginDialog dialog;
+    whenModal(this, [](QDialog *modal) {
+        QTest::keyClicks(field(modal, "login"), QStringLiteral("alice"));
+        QTest::keyClicks(field(modal, "password"), QStringLiteral("pw"));
+        QTest::mouseClick(button(modal, "cancel"), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(dialog.login(), QStringLiteral("alice"));
+    QCOMPARE(dialog.password(), QStringLiteral("pw"));
+}
+
+// Only the screen's size counts, and the halves truncate toward zero: 800 - 803 = -3 gives -1.
+void CredentialDialogsTest::centredEvenWhenLargerThanTheScreen()
+{
+    const int screenWidth = QApplication::primaryScreen()->geometry().width();
+    QCOMPARE(screenWidth, 800);
+    int minimum = 800;
+    minimum += 803 - widthWithFieldsOf(minimum);
+    QCOMPARE(widthWithFieldsOf(minimum), 803);
+    PasswordDialog dialog;
+    qApp->setStyleSheet(QString());
+    QCOMPARE(dialog.x(), -1);
+    QCOMPARE(dialog.y(), (600 - dialog.height()) / 2);
+
+    LoginDialog login;
+    QCOMPARE(login.x(), (800 - login.width()) / 2);
+    QVERIFY(login.x() > 0);
+}
+
+QTEST_MAIN(CredentialDialogsTest)
+#include "tst_credentialdialogs.moc"
