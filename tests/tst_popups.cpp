@@ -1,0 +1,310 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+// The popup frame and the popup list on the offscreen screen (800 x 600).
+#include <corvad-common-qt5/popuplistwidget.h>
+#include <corvad-common-qt5/popupwidget.h>
+
+#include <QLayout>
+#include <QLineEdit>
+#include <QPointer>
+#include <QtTest>
+
+using CorvadQt5::PopupListWidget;
+using CorvadQt5::PopupWidget;
+
+namespace {
+
+// A popup whose size after adjustSize() is exactly \a size, whatever the style's margins.
+PopupWidget *popupOfSize(QSize size, PopupWidget::Mode mode = PopupWidget::CloseOnLeave,
+                         QWidget *parent = nullptr)
+{
+    auto *popup = new PopupWidget(mode, parent);
+    auto *content = new QWidget;
+    content->setFixedSize(size);
+    popup->setWidget(content);
+    popup->adjustSize();
+    content->setFixedSize(size * 2 - popup->size());
+    return popup;
+}
+
+// The offscreen platform sends the pointer's enter and leave events to the first shown
+// window under it, not the topmost: a list's parent is therefore left hidden (its place on
+// the screen counts all the same).
+QWidget *parentAt(const QRect &geometry, bool shown = true)
+{
+    auto *parent = new QWidget;
+    parent->setGeometry(geometry);
+    if (shown)
+        parent->show();
+    return parent;
+}
+
+// Moves the real pointer into \a widget's middle and then far outside it.
+void moveThroughAndOut(QWidget *widget)
+{
+    QCursor::setPos(widget->geometry().center());
+    QCoreApplication::processEvents();
+    QCursor::setPos(widget->geometry().bottomRight() + QPoint(40, 40));
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class PopupsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void placement_data();
+    void placement();
+    void leaveClosesOnlyInItsMode_data();
+    void leaveClosesOnlyInItsMode();
+    void deactivationClosesOnlyInItsMode_data();
+    void deactivationClosesOnlyInItsMode();
+    void doubleClickClosesEveryMode_data();
+    void doubleClickClosesEveryMode();
+    void doubleClickConsumedByTheContent();
+    void escapeDoesNotClose();
+    void acceptWhileHiddenSignalsAgain();
+    void secondWidgetReplacesTheFirst();
+
+    void listStartsAt150();
+    void listPlacement_data();
+    void listPlacement();
+    void listHidesOnEveryLeave();
+    void listClickDoesNotHide();
+};
+
+// Parents own their popups; whatever is left without a parent goes here.
+void PopupsTest::cleanup()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows << window;
+    for (const QPointer<QWidget> &window : windows) {
+        if (window && !window->parentWidget())
+            delete window.data();
+    }
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void PopupsTest::placement_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("parent"); // null: popup(point) instead
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QPoint>("expected");
+
+    QTest::newRow("centred over the parent") << QSize(200, 100) << QRect(100, 100, 400, 300) << QPoint() << QPoint(200, 200);
+    QTest::newRow("at a point, moved onto the screen") << QSize(200, 100) << QRect() << QPoint(10, 10) << QPoint(0, 0);
+    QTest::newRow("at the far corner") << QSize(200, 100) << QRect() << QPoint(790, 590) << QPoint(600, 500);
+    QTest::newRow("odd width halves down") << QSize(201, 101) << QRect() << QPoint(300, 300) << QPoint(200, 250);
+    QTest::newRow("wider than the screen: right edge on it") << QSize(900, 100) << QRect(300, 100, 200, 100) << QPoint() << QPoint(-100, 100);
+    QTest::newRow("taller than the screen: bottom edge on it") << QSize(100, 700) << QRect() << QPoint(400, 300) << QPoint(350, -100);
+    QTest::newRow("no parent: centred on the screen") << QSize(200, 100) << QRect(0, 0, 0, 0) << QPoint() << QPoint(300, 250);
+}
+
+void PopupsTest::placement()
+{
+    QFETCH(QSize, size);
+    QFETCH(QRect, parent);
+    QFETCH(QPoint, point);
+    QFETCH(QPoint, expected);
+
+    QWidget *owner = parent.isValid() ? parentAt(parent) : nullptr;
+    PopupWidget *popup = popupOfSize(size, PopupWidget::CloseOnLeave, owner);
+    if (point.isNull())
+        popup->popup();
+    else
+        popup->popup(point);
+    QVERIFY(popup->isVisible());
+    QVERIFY(popup->isWindow());
+    QCOMPARE(popup->size(), size);
+    QCOMPARE(popup->pos(), expected);
+    if (!owner)
+        delete popup;
+}
+
+void PopupsTest::leaveClosesOnlyInItsMode_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("CloseOnLeave") << int(PopupWidget::CloseOnLeave) << true;
+    QTest::newRow("CloseOnDeactivate") << int(PopupWidget::CloseOnDeactivate) << false;
+    QTest::newRow("mode 7") << 7 << false;
+}
+
+void PopupsTest::leaveClosesOnlyInItsMode()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, closes);
+
+    QScopedPointer<PopupWidget> popup(popupOfSize(QSize(200, 100), PopupWidget::Mode(mode)));
+    QSignalSpy done(popup.data(), SIGNAL(done()));
+    popup->popup(QPoint(400, 300));
+    QVERIFY(QTest::qWaitForWindowExposed(popup.data()));
+    moveThroughAndOut(popup.data());
+    QCOMPARE(popup->isVisible(), !closes);
+    QCOMPARE(done.count(), closes ? 1 : 0);
+}
+
+void PopupsTest::deactivationClosesOnlyInItsMode_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("CloseOnDeactivate") << int(PopupWidget::CloseOnDeactivate) << true;
+    QTest::newRow("CloseOnLeave") << int(PopupWidget::CloseOnLeave) << false;
+}
+
+void PopupsTest::deactivationClosesOnlyInItsMode()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, closes);
+
+    QScopedPointer<PopupWidget> popup(popupOfSize(QSize(200, 100), PopupWidget::Mode(mode)));
+    QSignalSpy done(popup.data(), SIGNAL(done()));
+    popup->popup(QPoint(100, 100));
+    QVERIFY(QTest::qWaitForWindowActive(popup.data()));
+    QWidget other;
+    other.setGeometry(500, 400, 100, 100);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QTRY_COMPARE(popup->isVisible(), !closes);
+    QCOMPARE(done.count(), closes ? 1 : 0);
+}
+
+void PopupsTest::doubleClickClosesEveryMode_data()
+{
+    leaveClosesOnlyInItsMode_data();
+}
+
+void PopupsTest::doubleClickClosesEveryMode()
+{
+    QFETCH(int, mode);
+    QScopedPointer<PopupWidget> popup(popupOfSize(QSize(200, 100), PopupWidget::Mode(mode)));
+    QSignalSpy done(popup.data(), SIGNAL(done()));
+    popup->popup(QPoint(400, 300));
+    QVERIFY(QTest::qWaitForWindowExposed(popup.data()));
+    QTest::mouseDClick(popup.data(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QVERIFY(!popup->isVisible());
+    // Hiding the active popup also deactivates it, which in CloseOnDeactivate mode is a
+    // second trigger: done() is emitted for every trigger.
+    QCOMPARE(done.count(), mode == PopupWidget::CloseOnDeactivate ? 2 : 1);
+}
+
+void PopupsTest::doubleClickConsumedByTheContent()
+{
+    QScopedPointer<PopupWidget> popup(new PopupWidget(PopupWidget::CloseOnDeactivate));
+    auto *edit = new QLineEdit(QStringLiteral("two words"));
+    popup->setWidget(edit);
+    QSignalSpy done(popup.data(), SIGNAL(done()));
+    popup->popup(QPoint(400, 300));
+    QVERIFY(QTest::qWaitForWindowExposed(popup.data()));
+    QTest::mouseDClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(5, edit->height() / 2));
+    QVERIFY(popup->isVisible());
+    QCOMPARE(done.count(), 0);
+}
+
+void PopupsTest::escapeDoesNotClose()
+{
+    QScopedPointer<PopupWidget> popup(popupOfSize(QSize(100, 100), PopupWidget::CloseOnDeactivate));
+    popup->popup(QPoint(400, 300));
+    QVERIFY(QTest::qWaitForWindowActive(popup.data()));
+    QTest::keyClick(popup.data(), Qt::Key_Escape);
+    QVERIFY(popup->isVisible());
+}
+
+void PopupsTest::acceptWhileHiddenSignalsAgain()
+{
+    PopupWidget popup;
+    QSignalSpy done(&popup, SIGNAL(done()));
+    popup.accept();
+    popup.accept();
+    QCOMPARE(done.count(), 2);
+    QVERIFY(!popup.isVisible());
+}
+
+void PopupsTest::secondWidgetReplacesTheFirst()
+{
+    PopupWidget popup;
+    auto *first = new QWidget;
+    auto *second = new QWidget;
+    popup.setWidget(first);
+    popup.setWidget(second);
+    QCOMPARE(first->parentWidget(), &popup);
+    QCOMPARE(popup.layout()->indexOf(first), -1);
+    QCOMPARE(popup.layout()->indexOf(second), 0);
+    QCOMPARE(popup.layout()->count(), 1);
+}
+
+void PopupsTest::listStartsAt150()
+{
+    PopupListWidget list;
+    QCOMPARE(list.size(), QSize(150, 150));
+    QVERIFY(list.isWindow());
+    QVERIFY(!(list.windowFlags() & Qt::FramelessWindowHint));
+}
+
+void PopupsTest::listPlacement_data()
+{
+    QTest::addColumn<QRect>("parent");
+    QTest::addColumn<QPoint>("expected");
+
+    QTest::newRow("centred over the parent") << QRect(100, 100, 400, 300) << QPoint(225, 175);
+    QTest::newRow("off the right edge, not corrected") << QRect(700, 100, 400, 300) << QPoint(825, 175);
+    QTest::newRow("no parent: centred on the screen") << QRect() << QPoint(325, 225);
+}
+
+void PopupsTest::listPlacement()
+{
+    QFETCH(QRect, parent);
+    QFETCH(QPoint, expected);
+
+    QWidget *owner = parent.isValid() ? parentAt(parent) : nullptr;
+    auto *list = new PopupListWidget(owner);
+    list->setFixedSize(150, 150); // what adjustSize() then keeps
+    list->popup();
+    QCOMPARE(list->geometry(), QRect(expected, QSize(150, 150)));
+    QCOMPARE(QCursor::pos(), expected + QPoint(75, 75));
+    QVERIFY(list->isVisible());
+    if (!owner)
+        delete list;
+}
+
+void PopupsTest::listHidesOnEveryLeave()
+{
+    QScopedPointer<QWidget> owner(parentAt(QRect(100, 100, 400, 300), false));
+    auto *list = new PopupListWidget(owner.data());
+    list->addItems({QStringLiteral("one"), QStringLiteral("two")});
+    QSignalSpy finished(list, SIGNAL(editingFinished()));
+    for (int round = 1; round <= 2; ++round) {
+        list->popup();
+        QVERIFY(QTest::qWaitForWindowExposed(list));
+        // The pointer was put there before the list was shown; its entry is reported when
+        // it moves.
+        QCursor::setPos(QCursor::pos() + QPoint(1, 1));
+        QCursor::setPos(list->geometry().bottomRight() + QPoint(40, 40));
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(finished.count(), round);
+    }
+}
+
+void PopupsTest::listClickDoesNotHide()
+{
+    QScopedPointer<QWidget> owner(parentAt(QRect(100, 100, 400, 300), false));
+    auto *list = new PopupListWidget(owner.data());
+    list->addItems({QStringLiteral("one"), QStringLiteral("two")});
+    QSignalSpy finished(list, SIGNAL(editingFinished()));
+    list->popup();
+    QVERIFY(QTest::qWaitForWindowExposed(list));
+    const QRect second = list->visualItemRect(list->item(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    QCOMPARE(list->currentRow(), 1);
+    QVERIFY(list->isVisible());
+    QCOMPARE(finished.count(), 0);
+}
+
+QTEST_MAIN(PopupsTest)
+#include "tst_popups.moc"
