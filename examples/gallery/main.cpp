@@ -1,22 +1,97 @@
 // SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 // SPDX-License-Identifier: LGPL-2.1-or-later
-// The library's demonstration program: for now, the account facts it gives.
-#include <corvad-common-qt5/common.h>
+// corvad-qt5-gallery [--screenshots DIR]
+//
+// Lets a person try every part of the library. With --screenshots it renders the window and
+// each dialog and widget to DIR/<name>.png without a display, and exits.
+#include "gallerywindow.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
+#include <corvad-common-qt5/elementselectdialog.h>
+#include <corvad-common-qt5/logindialog.h>
+#include <corvad-common-qt5/passworddialog.h>
+#include <corvad-common-qt5/popuplistwidget.h>
+#include <corvad-common-qt5/popupwidget.h>
 
-#include <unistd.h>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget *widget, const QString &dir, const QString &name)
+{
+    widget->show();
+    const bool saved = QTest::qWaitForWindowExposed(widget) && widget->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(name));
+    widget->hide();
+    return saved;
+}
+
+int screenshots(const QString &dir)
+{
+    using namespace CorvadQt5;
+    QDir().mkpath(dir);
+    bool ok = true;
+
+    GalleryWindow window;
+    window.resize(560, 420);
+    const char *pages[] = {"gallery-dialogs", "gallery-popups", "gallery-icons",
+                           "gallery-help-and-about", "gallery-accounts"};
+    for (int page = 0; page < window.pages()->count(); ++page) {
+        window.pages()->setCurrentIndex(page);
+        ok = save(&window, dir, QLatin1String(pages[page])) && ok;
+    }
+
+    PasswordDialog password(nullptr, QString(), false);
+    password.findChild<QLineEdit *>(QStringLiteral("password"))->setText(QStringLiteral("secret"));
+    ok = save(&password, dir, QStringLiteral("passworddialog")) && ok;
+    PasswordDialog confirmation(nullptr, QStringLiteral("New password"), true);
+    ok = save(&confirmation, dir, QStringLiteral("passworddialog-confirmation")) && ok;
+    LoginDialog login(nullptr, QString(), QStringLiteral("alice"));
+    ok = save(&login, dir, QStringLiteral("logindialog")) && ok;
+    ElementSelectDialog chooser({}, {}, ElementSelectDialog::AllMode);
+    chooser.resize(320, 360);
+    ok = save(&chooser, dir, QStringLiteral("elementselectdialog")) && ok;
+
+    PopupWidget popup(PopupWidget::CloseOnLeave);
+    auto *calendar = new QCalendarWidget;
+    calendar->setSelectedDate(QDate(2026, 12, 8)); // the same picture every day
+    popup.setWidget(calendar);
+    popup.adjustSize();
+    ok = save(&popup, dir, QStringLiteral("popupwidget")) && ok;
+    PopupListWidget list;
+    list.addItems({QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")});
+    list.setCurrentRow(1);
+    ok = save(&list, dir, QStringLiteral("popuplistwidget")) && ok;
+    return ok ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    using CorvadQt5::Common;
-    QTextStream out(stdout);
-    const unsigned int uid = ::getuid();
-    out << "user:  " << Common::nameByUid(uid) << " (" << uid << ")\n"
-        << "home:  " << Common::homeDirByUid(uid) << "\n"
-        << "users with uid >= 1000 (and root):  " << Common::userCount(1000) << "\n"
-        << "groups with gid >= 1000 (and root): " << Common::groupCount(1000) << "\n";
-    return 0;
+    QString shotsDir;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "--screenshots") == 0)
+            shotsDir = QString::fromLocal8Bit(argv[i + 1]);
+    }
+    if (!shotsDir.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("corvad-qt5-gallery"));
+    QApplication::setApplicationDisplayName(QStringLiteral("corvad-common-qt5 gallery"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVADQT5_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("corvad-common-qt5"));
+    if (!shotsDir.isEmpty())
+        return screenshots(shotsDir);
+
+    GalleryWindow window;
+    window.show();
+    return app.exec();
 }
