@@ -34,7 +34,7 @@ class CORVADQT5_EXPORT ElementSelectDialog : public QDialog
     Q_OBJECT
 
 public:
-    enum Mode {
+    enum Mode : int {
         UserMode = 0,  //!< users only
         GroupMode = 1, //!< groups only
         AllMode = 2    //!< users, groups or "other", chosen with radio buttons

@@ -26,7 +26,7 @@ namespace CorvadQt5 {
 class CORVADQT5_EXPORT Plugin
 {
 public:
-    enum Type {
+    enum Type : int {
         NoType = 0,                //!< what a library without a type entry reports
         DesktopIntegrationType = 1 //!< DesktopIntegrationPlugin objects
     };

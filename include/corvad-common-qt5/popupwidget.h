@@ -28,7 +28,7 @@ class CORVADQT5_EXPORT PopupWidget : public QFrame
     Q_OBJECT
 
 public:
-    enum Mode {
+    enum Mode : int {
         CloseOnLeave = 0,     //!< closes when the pointer leaves it
         CloseOnDeactivate = 1 //!< closes when its window loses activation
     };
