@@ -73,7 +73,7 @@ public:
     //! Opens the desktop's about window for the application; \a options are handed on.
     void callApplicationAboutWindow(QWidget *parent, QMap<QString, QVariant> options);
 
-    ~Common();
+    ~Common() = default;
 
     Common(const Common &) = delete;
     Common &operator=(const Common &) = delete;

@@ -60,8 +60,9 @@ public:
 protected:
     // Not virtual, so not public: a provider is never deleted through this class.
     ~IconProvider() = default;
-    IconProvider(const IconProvider &) = default;
-    IconProvider &operator=(const IconProvider &) = default;
+
+private:
+    Q_DISABLE_COPY(IconProvider)
 };
 
 } // namespace CorvadQt5

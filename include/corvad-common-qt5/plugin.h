@@ -33,6 +33,9 @@ public:
 
     Plugin() = default;
     virtual ~Plugin();
+
+private:
+    Q_DISABLE_COPY(Plugin)
 };
 
 //! The signatures of the two entry symbols of a plugin library.
@@ -42,6 +45,7 @@ using PluginInstanceEntry = Plugin *(*)();
 } // namespace CorvadQt5
 
 //! Declares and exports both entry symbols of a plugin library whose objects are \a PluginClass.
+// NOLINTBEGIN(bugprone-macro-parentheses): it expands to declarations and a type name.
 #define CORVADQT5_PLUGIN(pluginType, PluginClass)                                                  \
     extern "C" Q_DECL_EXPORT CorvadQt5::Plugin::Type corvadQt5PluginType()                         \
     {                                                                                              \
@@ -51,3 +55,4 @@ using PluginInstanceEntry = Plugin *(*)();
     {                                                                                              \
         return new PluginClass;                                                                    \
     }
+// NOLINTEND(bugprone-macro-parentheses)

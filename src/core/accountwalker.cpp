@@ -26,6 +26,8 @@ struct CloseOnExit
 {
     void (*close)();
     ~CloseOnExit() { close(); }
+    CloseOnExit(const CloseOnExit &) = delete;
+    CloseOnExit &operator=(const CloseOnExit &) = delete;
 };
 
 // glibc answers ERANGE and reads the same entry again; nss_wrapper answers -1 with errno set

@@ -10,8 +10,8 @@
 
 #include <cstring>
 #include <grp.h>
-#include <memory>
 #include <pwd.h>
+#include <utility>
 
 namespace CorvadQt5 {
 namespace {
@@ -64,8 +64,6 @@ Common::Common()
     m_plugin = new DesktopIntegrationPlugin(m_nativeIconProvider);
     PluginManager::ptr()->pluginHandles(Plugin::DesktopIntegrationType);
 }
-
-Common::~Common() = default;
 
 Common *Common::ptr()
 {
@@ -164,13 +162,13 @@ IconProvider *Common::iconProvider()
 void Common::callApplicationHelpWindow(QWidget *parent, QMap<QString, QVariant> options)
 {
     if (m_plugin)
-        m_plugin->callApplicationHelpWindow(parent, options);
+        m_plugin->callApplicationHelpWindow(parent, std::move(options));
 }
 
 void Common::callApplicationAboutWindow(QWidget *parent, QMap<QString, QVariant> options)
 {
     if (m_plugin)
-        m_plugin->callApplicationAboutWindow(parent, options);
+        m_plugin->callApplicationAboutWindow(parent, std::move(options));
 }
 
 } // namespace CorvadQt5

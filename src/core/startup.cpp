@@ -39,4 +39,4 @@ Q_COREAPP_STARTUP_FUNCTION(libraryStartUp)
 
 } // namespace CorvadQt5
 
-#include "qrc_icons.cpp"
+#include "qrc_icons.cpp" // NOLINT(bugprone-suspicious-include): rcc's output, for the order above

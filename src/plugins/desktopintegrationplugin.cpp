@@ -18,6 +18,7 @@ IconProvider *DesktopIntegrationPlugin::iconProvider()
     return m_iconProvider;
 }
 
+// The options map is taken by value by design. clazy:excludeall=function-args-by-ref
 void DesktopIntegrationPlugin::callApplicationHelpWindow(QWidget *parent,
                                                          QMap<QString, QVariant> options)
 {

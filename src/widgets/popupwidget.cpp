@@ -34,7 +34,7 @@ void PopupWidget::popup()
     placeCentredOn(ScreenPlacement::centreOf(parentWidget()));
 }
 
-void PopupWidget::popup(const QPoint &pos)
+void PopupWidget::popup(const QPoint &pos) // clazy:exclude=function-args-by-value
 {
     placeCentredOn(pos);
 }
@@ -57,12 +57,12 @@ bool PopupWidget::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowDeactivate && m_mode == CloseOnDeactivate)
         accept();
-    return QWidget::event(event);
+    return QFrame::event(event); // QFrame keeps its frame width up to date here
 }
 
 void PopupWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    QWidget::mouseDoubleClickEvent(event);
+    QFrame::mouseDoubleClickEvent(event);
     accept();
 }
 
@@ -70,7 +70,7 @@ void PopupWidget::leaveEvent(QEvent *event)
 {
     if (m_mode == CloseOnLeave)
         accept();
-    QWidget::leaveEvent(event);
+    QFrame::leaveEvent(event);
 }
 
 } // namespace CorvadQt5

@@ -26,7 +26,7 @@ QSize defaultScreenSize()
     QT_WARNING_POP
 }
 
-QPoint centredOnScreen(const QSize &size)
+QPoint centredOnScreen(QSize size)
 {
     const QSize screen = defaultScreenSize();
     return {(screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2};
@@ -42,7 +42,7 @@ QPoint centreOf(const QWidget *parent)
            + QPoint(parent->width() / 2, parent->height() / 2);
 }
 
-QRect clampedToScreen(const QRect &rect)
+QRect clampedToScreen(QRect rect)
 {
     const QSize screen = defaultScreenSize();
     return rect.translated(clampOffset(rect.x(), rect.width(), screen.width()),

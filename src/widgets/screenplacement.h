@@ -13,11 +13,11 @@ namespace CorvadQt5::ScreenPlacement {
 
 QSize defaultScreenSize();
 // Top-left corner that centres a window of \a size on the screen; halves truncate toward zero.
-QPoint centredOnScreen(const QSize &size);
+QPoint centredOnScreen(QSize size);
 // The centre of \a parent's rectangle in global coordinates, or of the screen without one.
 QPoint centreOf(const QWidget *parent);
 // Shifts \a rect onto the screen, one pass per axis: a window larger than the screen ends
 // with its right (or bottom) edge on the screen's edge.
-QRect clampedToScreen(const QRect &rect);
+QRect clampedToScreen(QRect rect);
 
 } // namespace CorvadQt5::ScreenPlacement

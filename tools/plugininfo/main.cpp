@@ -109,7 +109,8 @@ int main(int argc, char **argv)
             ++seen;
             continue;
         }
-        for (const QString &path : entriesOf(argument)) {
+        const QStringList entries = entriesOf(argument);
+        for (const QString &path : entries) {
             const Verdict verdict = inspect(path);
             if (verdict.scanned) {
                 allValid = verdict.valid && allValid;
