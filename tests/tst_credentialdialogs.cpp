@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QtTest>
 
@@ -105,6 +106,8 @@ private Q_SLOTS:
     void loginKeepsTextAfterCancel();
 
     void centredEvenWhenLargerThanTheScreen();
+    void randomInputKeepsTheRule_data();
+    void randomInputKeepsTheRule();
 };
 
 // A string connection that fails only prints a warning: any message fails the test.
@@ -417,6 +420,53 @@ void CredentialDialogsTest::centredEvenWhenLargerThanTheScreen()
     LoginDialog login;
     QCOMPARE(login.x(), (800 - login.width()) / 2);
     QVERIFY(login.x() > 0);
+}
+
+void CredentialDialogsTest::randomInputKeepsTheRule_data()
+{
+    QTest::addColumn<int>("kind"); // 0 plain password, 1 confirmation, 2 login
+    QTest::newRow("password") << 0;
+    QTest::newRow("password with confirmation") << 1;
+    QTest::newRow("login") << 2;
+}
+
+// 10,000 random keys and clicks on the fields (seeded): after every one, Accept is enabled
+// exactly when the entry is complete. Return is tried only while Accept is disabled, when it
+// must do nothing; nothing else sent can end the dialog.
+void CredentialDialogsTest::randomInputKeepsTheRule()
+{
+    QFETCH(int, kind);
+    QScopedPointer<QDialog> dialog(kind == 2 ? static_cast<QDialog *>(new LoginDialog)
+                                             : new PasswordDialog(nullptr, QString(), kind == 1));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.data()));
+    const QList<QLineEdit *> fields = dialog->findChildren<QLineEdit *>();
+    QPushButton *accept = button(dialog.data(), "accept");
+    const auto complete = [&] {
+        if (kind == 2)
+            return !fields[0]->text().isEmpty() && !fields[1]->text().isEmpty();
+        const QString password = field(dialog.data(), "password")->text();
+        return !password.isEmpty() && (kind == 0 || field(dialog.data(), "confirmation")->text() == password);
+    };
+
+    QRandomGenerator random(quint32(1000 + kind));
+    const Qt::Key keys[] = {Qt::Key_A,         Qt::Key_B,      Qt::Key_Space, Qt::Key_Backspace,
+                            Qt::Key_Delete,    Qt::Key_Left,   Qt::Key_Home,  Qt::Key_End,
+                            Qt::Key_Backspace, Qt::Key_Delete};
+    QLineEdit *target = fields[0];
+    for (int event = 0; event < 10000; ++event) {
+        const int choice = int(random.bounded(16));
+        if (choice < int(std::size(keys)))
+            QTest::keyClick(target, keys[choice], random.bounded(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+        else if (choice < 13)
+            QTest::mouseClick(target = fields[int(random.bounded(fields.size()))], Qt::LeftButton);
+        else if (choice < 15)
+            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // select all
+        else if (!accept->isEnabled())
+            QTest::keyClick(target, Qt::Key_Return);
+        QVERIFY2(accept->isEnabled() == complete(), qPrintable(QStringLiteral("after event %1").arg(event)));
+        QVERIFY(dialog->isVisible());
+    }
 }
 
 QTEST_MAIN(CredentialDialogsTest)

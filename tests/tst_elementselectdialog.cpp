@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // The user, group or "other" chooser, driven with real clicks, against account fixtures.
+#include "accounts/getent.h"
+
 #include <corvad-common-qt5/elementselectdialog.h>
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -43,18 +44,11 @@ QList<Offered> itemsOf(ElementSelectDialog &dialog)
 // excluded ids left out.
 QList<Offered> expectedFromGetent(const char *database, int kind, const Ids &excluded)
 {
-    QProcess getent;
-    getent.start(QStringLiteral("getent"), {QLatin1String(database)});
-    getent.waitForFinished(30000);
     QList<Offered> expected;
-    for (const QByteArray &line : getent.readAllStandardOutput().split('\n')) {
-        const QList<QByteArray> fields = line.split(':');
-        if (fields.size() < 3)
+    for (const Getent::Entry &entry : Getent::entries(database)) {
+        if ((entry.id >= 1 && entry.id <= 299) || excluded.contains(entry.id))
             continue;
-        const unsigned int id = fields[2].toUInt();
-        if ((id >= 1 && id <= 299) || excluded.contains(id))
-            continue;
-        expected.append({QString::fromLocal8Bit(fields[0]), kind, id});
+        expected.append({QString::fromLocal8Bit(entry.name), kind, entry.id});
     }
     return expected;
 }

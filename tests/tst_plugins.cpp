@@ -67,6 +67,38 @@ QStringList pathsOf(const QList<PluginHandle *> &handles)
     return paths;
 }
 
+int openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
+}
+
+void writeFile(const QString &name, const QByteArray &content)
+{
+    QFile file(PluginDir + QLatin1Char('/') + name);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+}
+
+// Files the scan must survive and skip: names it never opens, and ".so" files that are no
+// plugins or only half of one.
+void createHostileSet()
+{
+    for (const char *name : {"x.SO", "libx.so.1", ".x.so"})
+        install(TEST_PLUGIN_type1, QLatin1String(name));
+    install(TEST_PLUGIN_typeonly, QStringLiteral("typeonly.so"));
+    install(TEST_PLUGIN_instanceonly, QStringLiteral("instanceonly.so"));
+    QFile whole(QStringLiteral(TEST_PLUGIN_type1));
+    if (whole.open(QIODevice::ReadOnly))
+        writeFile(QStringLiteral("truncated.so"), whole.read(600));
+    QByteArray random(4096, 0);
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = char((i * 7919) >> 3);
+    writeFile(QStringLiteral("random.so"), random);
+    writeFile(QStringLiteral("empty.so"), QByteArray());
+    QDir().mkpath(PluginDir + QStringLiteral("/d.so"));
+    QFile::link(PluginDir + QStringLiteral("/missing"), PluginDir + QStringLiteral("/dangling.so"));
+}
+
 } // namespace
 
 // Called by every test plugin's destructor: which file the object came from, and whether
@@ -333,43 +365,26 @@ void PluginsTest::releaseDeletesLowerTypesFirst()
 void PluginsTest::hostileFilesAreSkipped()
 {
     const QString valid = install(TEST_PLUGIN_type1, QStringLiteral("valid.so"));
-    for (const char *name : {"x.SO", "libx.so.1", ".x.so", "typeonly.so"})
-        install(name == QByteArray("typeonly.so") ? TEST_PLUGIN_typeonly : TEST_PLUGIN_type1,
-                QLatin1String(name));
-    install(TEST_PLUGIN_instanceonly, QStringLiteral("instanceonly.so"));
-    QFile truncated(PluginDir + QStringLiteral("/truncated.so"));
-    QFile whole(QStringLiteral(TEST_PLUGIN_type1));
-    QVERIFY(truncated.open(QIODevice::WriteOnly) && whole.open(QIODevice::ReadOnly));
-    truncated.write(whole.read(600));
-    truncated.close();
-    QFile random(PluginDir + QStringLiteral("/random.so"));
-    QVERIFY(random.open(QIODevice::WriteOnly));
-    for (int i = 0; i < 4096; ++i)
-        random.putChar(char((i * 7919) >> 3));
-    random.close();
-    QFile empty(PluginDir + QStringLiteral("/empty.so"));
-    QVERIFY(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    QVERIFY(QDir().mkpath(PluginDir + QStringLiteral("/d.so")));
-    QVERIFY(QFile::link(PluginDir + QStringLiteral("/missing"), PluginDir + QStringLiteral("/dangling.so")));
-
+    createHostileSet();
     QCOMPARE(pathsOf(handlesOf(Plugin::DesktopIntegrationType)), QStringList{valid});
     QCOMPARE(mappedPluginFiles(), QStringList{valid});
 }
 
+// A thousand scans of the hostile set, plugins of another type among them, keep the mapped
+// files and the open descriptors as they were after the first.
 void PluginsTest::repeatedScansLeakNothing()
 {
     install(TEST_PLUGIN_type1, QStringLiteral("one.so"));
     install(TEST_PLUGIN_type2, QStringLiteral("two.so"));
-    install(TEST_PLUGIN_typeonly, QStringLiteral("three.so"));
+    createHostileSet();
     handlesOf(Plugin::DesktopIntegrationType);
-    const int mapped = mappedPluginFiles().size();
-    const int descriptors = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
+    const QStringList mapped = mappedPluginFiles();
+    const int descriptors = openDescriptors();
     for (int i = 0; i < 1000; ++i)
         handlesOf(Plugin::DesktopIntegrationType);
-    QCOMPARE(mappedPluginFiles().size(), mapped);
-    QCOMPARE(mapped, 1);
-    QCOMPARE(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), descriptors);
+    QCOMPARE(mappedPluginFiles(), mapped);
+    QCOMPARE(mapped.size(), 1);
+    QCOMPARE(openDescriptors(), descriptors);
 }
 
 // What the kit builds from the example's three lines is a plugin the manager keeps.
