@@ -6,7 +6,6 @@
 #include <corvad-common-qt5/common.h>
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cstring>
@@ -74,15 +73,7 @@ int main(int argc, char **argv)
         return measure();
 
     QTextStream out(stdout);
-    QTemporaryDir dir;
-    if (!dir.isValid() || !Bench::writeAccounts(dir.path(), Users, 10)) {
-        out << "cannot write the account database\n";
-        return 1;
-    }
-    const QList<QByteArray> fields =
-        Bench::runAgainst(dir.path(), app.applicationFilePath(), {QStringLiteral("--measure")})
-            .simplified()
-            .split(' ');
+    const QList<QByteArray> fields = Bench::measureAgainstAccounts(Users, app.applicationFilePath());
     if (fields.size() != 5 || fields[0] != "1") {
         out << "the measuring run did not agree with the bare walk\n";
         return 1;

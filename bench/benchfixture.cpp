@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTextStream>
 
 namespace Bench {
 namespace {
@@ -70,6 +72,19 @@ QByteArray runAgainst(const QString &dir, const QString &program, const QStringL
     }
     process.waitForFinished(-1);
     return process.readAllStandardOutput();
+}
+
+QList<QByteArray> measureAgainstAccounts(int users, const QString &program)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid() || !writeAccounts(dir.path(), users, 10)) {
+        QTextStream(stdout) << "cannot write the account database\n";
+        return {};
+    }
+    const QByteArray output = runAgainst(dir.path(), program, {QStringLiteral("--measure")});
+    if (output.isEmpty())
+        QTextStream(stdout) << "the measuring run gave no figures\n";
+    return output.simplified().split(' ');
 }
 
 } // namespace Bench

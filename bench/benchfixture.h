@@ -16,6 +16,9 @@ bool writeAccounts(const QString &dir, int users, int groups);
 QString backendName();
 // Runs \a program with \a arguments against the databases in \a dir; its standard output.
 QByteArray runAgainst(const QString &dir, const QString &program, const QStringList &arguments);
+// Writes a database of \a users users, runs \a program with "--measure" against it and
+// returns the words of its output; empty, after saying why on standard output, on failure.
+QList<QByteArray> measureAgainstAccounts(int users, const QString &program);
 // The fastest of \a rounds runs of \a work, in seconds.
 template <typename Work>
 double fastest(int rounds, Work work);

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <pwd.h>
@@ -89,15 +88,7 @@ int main(int argc, char **argv)
         << qSetFieldWidth(0) << '\n';
     double dialogAt100k = 0;
     for (const int users : {10000, 100000, 200000}) {
-        QTemporaryDir dir;
-        if (!dir.isValid() || !Bench::writeAccounts(dir.path(), users, 10)) {
-            out << "cannot write the account database\n";
-            return 1;
-        }
-        const QList<QByteArray> fields =
-            Bench::runAgainst(dir.path(), app.applicationFilePath(), {QStringLiteral("--measure")})
-                .simplified()
-                .split(' ');
+        const QList<QByteArray> fields = Bench::measureAgainstAccounts(users, app.applicationFilePath());
         if (fields.size() != 5 || fields[0].toInt() != users + 1) {
             out << "the measuring run did not see the database\n";
             return 1;

@@ -24,25 +24,20 @@ class Generator
 public:
     explicit Generator(quint32 seed) : m_random(seed) {}
 
-    QByteArray passwd()
-    {
-        QByteArray text;
-        const int lines = 5 + int(m_random.bounded(40));
-        for (int i = 0; i < lines; ++i)
-            text += line(true);
-        return text;
-    }
-
-    QByteArray group()
-    {
-        QByteArray text;
-        const int lines = 5 + int(m_random.bounded(40));
-        for (int i = 0; i < lines; ++i)
-            text += line(false);
-        return text;
-    }
+    QByteArray passwd() { return database(true); }
+    QByteArray group() { return database(false); }
 
 private:
+    QByteArray database(bool users)
+    {
+        QByteArray text;
+        const int lines = 5 + int(m_random.bounded(40));
+        for (int i = 0; i < lines; ++i)
+            text += line(users);
+        return text;
+    }
+
+
     QByteArray line(bool user)
     {
         switch (m_random.bounded(20)) {
