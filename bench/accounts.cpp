@@ -52,13 +52,16 @@ int measure()
     const QString lastName = QString::fromLatin1(last);
     double bareLookup = 1e300, libraryLookup = 1e300, bareCounting = 1e300, libraryCounting = 1e300;
     for (int round = 0; round < 5; ++round) {
-        bareLookup = std::min(bareLookup, Bench::fastest(1, [&] { bareUidByName(last.constData()); }));
-        libraryLookup = std::min(libraryLookup, Bench::fastest(1, [&] { CorvadQt5::Common::uidByName(lastName); }));
+        bareLookup =
+            std::min(bareLookup, Bench::fastest(1, [&] { bareUidByName(last.constData()); }));
+        libraryLookup = std::min(
+            libraryLookup, Bench::fastest(1, [&] { CorvadQt5::Common::uidByName(lastName); }));
         bareCounting = std::min(bareCounting, Bench::fastest(1, [] { bareCount(1000); }));
-        libraryCounting = std::min(libraryCounting, Bench::fastest(1, [] { CorvadQt5::Common::userCount(1000); }));
+        libraryCounting = std::min(libraryCounting,
+                                   Bench::fastest(1, [] { CorvadQt5::Common::userCount(1000); }));
     }
-    const bool same = CorvadQt5::Common::uidByName(lastName) == bareUidByName(last.constData())
-                      && CorvadQt5::Common::userCount(1000) == bareCount(1000);
+    const bool same = CorvadQt5::Common::uidByName(lastName) == bareUidByName(last.constData()) &&
+                      CorvadQt5::Common::userCount(1000) == bareCount(1000);
     QTextStream(stdout) << (same ? 1 : 0) << ' ' << bareLookup << ' ' << libraryLookup << ' '
                         << bareCounting << ' ' << libraryCounting << '\n';
     return 0;
@@ -73,7 +76,8 @@ int main(int argc, char **argv)
         return measure();
 
     QTextStream out(stdout);
-    const QList<QByteArray> fields = Bench::measureAgainstAccounts(Users, app.applicationFilePath());
+    const QList<QByteArray> fields =
+        Bench::measureAgainstAccounts(Users, app.applicationFilePath());
     if (fields.size() != 5 || fields[0] != "1") {
         out << "the measuring run did not agree with the bare walk\n";
         return 1;
@@ -82,9 +86,9 @@ int main(int argc, char **argv)
                  bareCounting = fields[3].toDouble(), libraryCounting = fields[4].toDouble();
     out << "account lookups over " << Users << " users, " << Bench::backendName()
         << "; seconds, fastest of 5\n"
-        << qSetRealNumberPrecision(3)
-        << "uidByName(last user): " << libraryLookup << " against a bare walk's " << bareLookup
-        << ", ratio " << libraryLookup / bareLookup << "\n"
+        << qSetRealNumberPrecision(3) << "uidByName(last user): " << libraryLookup
+        << " against a bare walk's " << bareLookup << ", ratio " << libraryLookup / bareLookup
+        << "\n"
         << "userCount(1000):      " << libraryCounting << " against a bare walk's " << bareCounting
         << ", ratio " << libraryCounting / bareCounting << "\n"
         << "target: each ratio at most 1.10\n";

@@ -15,8 +15,7 @@ bool namespacesPermitted()
 {
     return QProcess::execute(QStringLiteral("unshare"),
                              {QStringLiteral("-m"), QStringLiteral("--propagation"),
-                              QStringLiteral("private"), QStringLiteral("true")})
-           == 0;
+                              QStringLiteral("private"), QStringLiteral("true")}) == 0;
 }
 
 bool writeFile(const QString &path, const QByteArray &data)
@@ -31,14 +30,14 @@ bool writeAccounts(const QString &dir, int users, int groups)
 {
     QByteArray passwd = "root:x:0:0:root:/root:/bin/sh\n";
     for (int i = 0; i < users; ++i)
-        passwd += "user" + QByteArray::number(i) + ":x:" + QByteArray::number(1000 + i)
-                  + ":100:Bench user:/home/user" + QByteArray::number(i) + ":/bin/sh\n";
+        passwd += "user" + QByteArray::number(i) + ":x:" + QByteArray::number(1000 + i) +
+                  ":100:Bench user:/home/user" + QByteArray::number(i) + ":/bin/sh\n";
     QByteArray group = "root:x:0:\n";
     for (int i = 0; i < groups; ++i)
         group += "group" + QByteArray::number(i) + ":x:" + QByteArray::number(1000 + i) + ":\n";
-    return writeFile(dir + QStringLiteral("/passwd"), passwd)
-           && writeFile(dir + QStringLiteral("/group"), group)
-           && writeFile(dir + QStringLiteral("/nsswitch.conf"), "passwd: files\ngroup: files\n");
+    return writeFile(dir + QStringLiteral("/passwd"), passwd) &&
+           writeFile(dir + QStringLiteral("/group"), group) &&
+           writeFile(dir + QStringLiteral("/nsswitch.conf"), "passwd: files\ngroup: files\n");
 }
 
 QString backendName()
@@ -61,8 +60,8 @@ QByteArray runAgainst(const QString &dir, const QString &program, const QStringL
         process.start(QStringLiteral("unshare"),
                       QStringList{QStringLiteral("-m"), QStringLiteral("--propagation"),
                                   QStringLiteral("private"), QStringLiteral("sh"),
-                                  QStringLiteral("-c"), script, dir, program}
-                          + arguments);
+                                  QStringLiteral("-c"), script, dir, program} +
+                          arguments);
     } else {
         environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(CORVADQT5_NSS_WRAPPER));
         environment.insert(QStringLiteral("NSS_WRAPPER_PASSWD"), dir + QStringLiteral("/passwd"));

@@ -84,19 +84,25 @@ int main(int argc, char **argv)
     out << "chooser fill, " << Bench::backendName() << "; seconds, fastest of several runs\n"
         << "(a) bare getpwent_r walk  (b) best plain fill  (c) ElementSelectDialog(UserMode)\n"
         << "(d) naive fill, items constructed with their text and the list as parent\n\n";
-    out << qSetFieldWidth(10) << "users" << "(a)" << "(b)" << "(c)" << "(d)" << "c/b" << "c/d"
-        << qSetFieldWidth(0) << '\n';
+    out << qSetFieldWidth(10) << "users"
+        << "(a)"
+        << "(b)"
+        << "(c)"
+        << "(d)"
+        << "c/b"
+        << "c/d" << qSetFieldWidth(0) << '\n';
     double dialogAt100k = 0;
     for (const int users : {10000, 100000, 200000}) {
-        const QList<QByteArray> fields = Bench::measureAgainstAccounts(users, app.applicationFilePath());
+        const QList<QByteArray> fields =
+            Bench::measureAgainstAccounts(users, app.applicationFilePath());
         if (fields.size() != 5 || fields[0].toInt() != users + 1) {
             out << "the measuring run did not see the database\n";
             return 1;
         }
         const double walk = fields[1].toDouble(), plain = fields[2].toDouble(),
                      dialog = fields[3].toDouble(), naive = fields[4].toDouble();
-        out << qSetFieldWidth(10) << users << qSetRealNumberPrecision(3) << walk << plain
-            << dialog << naive << dialog / plain << dialog / naive << qSetFieldWidth(0) << '\n';
+        out << qSetFieldWidth(10) << users << qSetRealNumberPrecision(3) << walk << plain << dialog
+            << naive << dialog / plain << dialog / naive << qSetFieldWidth(0) << '\n';
         out.flush();
         if (users == 100000)
             dialogAt100k = dialog;

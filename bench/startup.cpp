@@ -47,8 +47,9 @@ bool fillPluginDirectory(int plugins)
     if (!QDir().mkpath(directory.path()))
         return false;
     for (int i = 0; i < plugins; ++i) {
-        if (!QFile::copy(QStringLiteral(CORVADQT5_OTHER_TYPE_PLUGIN),
-                         directory.filePath(QStringLiteral("other%1.so").arg(i, 2, 10, QLatin1Char('0')))))
+        if (!QFile::copy(
+                QStringLiteral(CORVADQT5_OTHER_TYPE_PLUGIN),
+                directory.filePath(QStringLiteral("other%1.so").arg(i, 2, 10, QLatin1Char('0')))))
             return false;
     }
     return true;
@@ -72,9 +73,9 @@ int main(int argc, char **argv)
             return 1;
         }
         const auto [withLibrary, withoutLibrary] = measure(library, plain);
-        out << qSetRealNumberPrecision(3) << plugins << " plugins of another type: "
-            << withLibrary * 1000 << " ms with the library, " << withoutLibrary * 1000
-            << " ms with plain Qt, ratio " << withLibrary / withoutLibrary;
+        out << qSetRealNumberPrecision(3) << plugins
+            << " plugins of another type: " << withLibrary * 1000 << " ms with the library, "
+            << withoutLibrary * 1000 << " ms with plain Qt, ratio " << withLibrary / withoutLibrary;
         // Against the plain run of the same batch, so that drift between batches cancels.
         const double cost = withLibrary - withoutLibrary;
         if (plugins == 0)

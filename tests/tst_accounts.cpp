@@ -58,9 +58,11 @@ void AccountsTest::lookupsByUid_data()
 
     QTest::newRow("root") << 0u << QStringLiteral("root") << QStringLiteral("/root");
     QTest::newRow("uid 150") << 150u << QStringLiteral("mid") << QStringLiteral("/var/mid");
-    QTest::newRow("first of two with one uid") << 1002u << QStringLiteral("twin") << QStringLiteral("/home/twin");
+    QTest::newRow("first of two with one uid")
+        << 1002u << QStringLiteral("twin") << QStringLiteral("/home/twin");
     QTest::newRow("empty home field") << 1004u << QStringLiteral("nohome") << QString();
-    QTest::newRow("all bits set") << 4294967295u << QStringLiteral("max") << QStringLiteral("/home/max");
+    QTest::newRow("all bits set") << 4294967295u << QStringLiteral("max")
+                                  << QStringLiteral("/home/max");
     QTest::newRow("no such uid") << 4242u << QString() << QString();
 }
 
@@ -87,7 +89,8 @@ void AccountsTest::lookupsByName_data()
     QTest::newRow("root") << QStringLiteral("root") << 0u << true;
     QTest::newRow("first of two with one name") << QStringLiteral("alice") << 1000u << true;
     QTest::newRow("case twin is its own account") << QStringLiteral("Alice") << 1001u << true;
-    QTest::newRow("case differs from every entry") << QStringLiteral("ALICE") << 4294967295u << false;
+    QTest::newRow("case differs from every entry")
+        << QStringLiteral("ALICE") << 4294967295u << false;
     QTest::newRow("empty name") << QString() << 4294967295u << false;
     QTest::newRow("prefix of a name") << QStringLiteral("ali") << 4294967295u << false;
     QTest::newRow("embedded NUL after a real name")
@@ -213,16 +216,24 @@ void AccountsTest::uniqueName_data()
     const QString n = QStringLiteral("name");
     QTest::newRow("empty list") << n << QStringList() << n;
     QTest::newRow("taken: first number is 0") << n << QStringList{n} << QStringLiteral("name0");
-    QTest::newRow("name and name0 taken") << n << QStringList{QStringLiteral("name0"), n}
-                                          << QStringLiteral("name1");
+    QTest::newRow("name and name0 taken")
+        << n << QStringList{QStringLiteral("name0"), n} << QStringLiteral("name1");
     QTest::newRow("case twin does not count") << n << QStringList{QStringLiteral("Name")} << n;
     QTest::newRow("gap after 0..9") << n
-        << QStringList{n, QStringLiteral("name0"), QStringLiteral("name1"), QStringLiteral("name2"),
-                       QStringLiteral("name3"), QStringLiteral("name4"), QStringLiteral("name5"),
-                       QStringLiteral("name6"), QStringLiteral("name7"), QStringLiteral("name8"),
-                       QStringLiteral("name9")}
-        << QStringLiteral("name10");
-    QTest::newRow("numbered without the plain name") << n << QStringList{QStringLiteral("name0")} << n;
+                                    << QStringList{n,
+                                                   QStringLiteral("name0"),
+                                                   QStringLiteral("name1"),
+                                                   QStringLiteral("name2"),
+                                                   QStringLiteral("name3"),
+                                                   QStringLiteral("name4"),
+                                                   QStringLiteral("name5"),
+                                                   QStringLiteral("name6"),
+                                                   QStringLiteral("name7"),
+                                                   QStringLiteral("name8"),
+                                                   QStringLiteral("name9")}
+                                    << QStringLiteral("name10");
+    QTest::newRow("numbered without the plain name")
+        << n << QStringList{QStringLiteral("name0")} << n;
     QTest::newRow("empty name taken") << QString() << QStringList{QString()} << QStringLiteral("0");
 }
 
@@ -249,7 +260,8 @@ void AccountsTest::shortedString_data()
     QTest::newRow("empty text, n = 0") << QString() << 0 << QString() << true;
     QTest::newRow("negative n keeps all") << ten << -1 << QStringLiteral("abcdefghij...") << false;
     QTest::newRow("empty text, negative n") << QString() << -1 << QStringLiteral("...") << false;
-    QTest::newRow("counts characters, not bytes") << QStringLiteral("äöüß") << 2 << QStringLiteral("äö...") << false;
+    QTest::newRow("counts characters, not bytes")
+        << QStringLiteral("äöüß") << 2 << QStringLiteral("äö...") << false;
 }
 
 void AccountsTest::shortedString()

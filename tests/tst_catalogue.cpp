@@ -36,7 +36,8 @@ Catalogue readTs(const QString &path)
             source = xml.readElementText();
             catalogue.texts.insert(context + QLatin1Char('|') + source);
         } else if (xml.name() == QLatin1String("translation")) {
-            const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            const bool unfinished =
+                xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
             if (unfinished || xml.readElementText().trimmed().isEmpty())
                 catalogue.untranslated << context + QLatin1Char('|') + source;
         }
@@ -97,9 +98,12 @@ void CatalogueTest::matchesTheCode()
     QStringList stale = (catalogue.texts - m_code.texts).values();
     missing.sort();
     stale.sort();
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not in the catalogue: ") + missing.join(QStringLiteral(", "))));
-    QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("no longer in the code: ") + stale.join(QStringLiteral(", "))));
-    QVERIFY2(catalogue.untranslated.isEmpty(), qPrintable(catalogue.untranslated.join(QStringLiteral(", "))));
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not in the catalogue: ") +
+                                           missing.join(QStringLiteral(", "))));
+    QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("no longer in the code: ") +
+                                         stale.join(QStringLiteral(", "))));
+    QVERIFY2(catalogue.untranslated.isEmpty(),
+             qPrintable(catalogue.untranslated.join(QStringLiteral(", "))));
 }
 
 QTEST_GUILESS_MAIN(CatalogueTest)

@@ -119,11 +119,13 @@ void CommonTest::windowCalls()
     QMap<QString, QVariant> options;
     if (withOptions)
         options.insert(QStringLiteral("page"), QStringLiteral("index"));
-    const Call call = help ? &Common::callApplicationHelpWindow : &Common::callApplicationAboutWindow;
+    const Call call =
+        help ? &Common::callApplicationHelpWindow : &Common::callApplicationAboutWindow;
     (Common::ptr()->*call)(withParent ? &parent : nullptr, options);
 
     QCOMPARE(zubHelpMenuLog(),
-             (QStringList{withParent ? QStringLiteral("construct caller") : QStringLiteral("construct null"),
+             (QStringList{withParent ? QStringLiteral("construct caller")
+                                     : QStringLiteral("construct null"),
                           help ? QStringLiteral("showContents") : QStringLiteral("showAbout"),
                           QStringLiteral("destroy")}));
     QVERIFY(parent.findChildren<QMenu *>().isEmpty());

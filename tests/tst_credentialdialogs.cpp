@@ -113,9 +113,8 @@ private Q_SLOTS:
 // A string connection that fails only prints a warning: any message fails the test.
 void CredentialDialogsTest::initTestCase()
 {
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
-        warnings << message;
-    });
+    qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &message) { warnings << message; });
 }
 
 void CredentialDialogsTest::cleanup()
@@ -126,8 +125,10 @@ void CredentialDialogsTest::cleanup()
 
 void CredentialDialogsTest::oneSlotEach()
 {
-    QCOMPARE(ownSlots(&PasswordDialog::staticMetaObject), QStringList{QStringLiteral("lineEditTextChanged(QString)")});
-    QCOMPARE(ownSlots(&LoginDialog::staticMetaObject), QStringList{QStringLiteral("lineEditTextChanged()")});
+    QCOMPARE(ownSlots(&PasswordDialog::staticMetaObject),
+             QStringList{QStringLiteral("lineEditTextChanged(QString)")});
+    QCOMPARE(ownSlots(&LoginDialog::staticMetaObject),
+             QStringList{QStringLiteral("lineEditTextChanged()")});
     QCOMPARE(PasswordDialog::staticMetaObject.className(), "CorvadQt5::PasswordDialog");
     QCOMPARE(LoginDialog::staticMetaObject.className(), "CorvadQt5::LoginDialog");
 }
@@ -138,9 +139,12 @@ void CredentialDialogsTest::structure_data()
     QTest::addColumn<QStringList>("rows");
 
     QTest::newRow("plain") << 0 << QStringList{QStringLiteral("Password:|password")};
-    QTest::newRow("confirmation") << 1 << QStringList{QStringLiteral("Password:|password"),
-                                                      QStringLiteral("Confirm password:|confirmation")};
-    QTest::newRow("login") << 2 << QStringList{QStringLiteral("Login:|login"), QStringLiteral("Password:|password")};
+    QTest::newRow("confirmation") << 1
+                                  << QStringList{QStringLiteral("Password:|password"),
+                                                 QStringLiteral("Confirm password:|confirmation")};
+    QTest::newRow("login") << 2
+                           << QStringList{QStringLiteral("Login:|login"),
+                                          QStringLiteral("Password:|password")};
 }
 
 // Rows of label then field, then Accept and Cancel 10 pixels apart in the middle.
@@ -158,7 +162,8 @@ void CredentialDialogsTest::structure()
         QLayout *row = main->itemAt(i)->layout();
         auto *label = qobject_cast<QLabel *>(row->itemAt(0)->widget());
         QVERIFY(label);
-        QCOMPARE(label->text() + QLatin1Char('|') + row->itemAt(1)->widget()->objectName(), rows[i]);
+        QCOMPARE(label->text() + QLatin1Char('|') + row->itemAt(1)->widget()->objectName(),
+                 rows[i]);
     }
     QLayout *buttons = main->itemAt(rows.size())->layout();
     QCOMPARE(buttons->count(), 5);
@@ -181,10 +186,14 @@ void CredentialDialogsTest::titles_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("login");
 
-    QTest::newRow("null") << QString() << QStringLiteral("Password request") << QStringLiteral("Autentification");
-    QTest::newRow("empty") << QStringLiteral("") << QStringLiteral("Password request") << QStringLiteral("Autentification");
-    QTest::newRow("blanks are a title") << QStringLiteral("  ") << QStringLiteral("  ") << QStringLiteral("  ");
-    QTest::newRow("own title") << QStringLiteral("Vault") << QStringLiteral("Vault") << QStringLiteral("Vault");
+    QTest::newRow("null") << QString() << QStringLiteral("Password request")
+                          << QStringLiteral("Autentification");
+    QTest::newRow("empty") << QStringLiteral("") << QStringLiteral("Password request")
+                           << QStringLiteral("Autentification");
+    QTest::newRow("blanks are a title")
+        << QStringLiteral("  ") << QStringLiteral("  ") << QStringLiteral("  ");
+    QTest::newRow("own title") << QStringLiteral("Vault") << QStringLiteral("Vault")
+                               << QStringLiteral("Vault");
 }
 
 void CredentialDialogsTest::titles()
@@ -214,11 +223,16 @@ void CredentialDialogsTest::passwordEnabling_data()
     QTest::newRow("plain, one character") << false << QStringLiteral("x") << QString() << true;
     QTest::newRow("plain, typed and deleted") << false << QString() << QString() << false;
     QTest::newRow("plain, blanks") << false << QStringLiteral(" ") << QString() << true;
-    QTest::newRow("confirm, equal") << true << QStringLiteral("secret") << QStringLiteral("secret") << true;
-    QTest::newRow("confirm, different") << true << QStringLiteral("secret") << QStringLiteral("secrex") << false;
-    QTest::newRow("confirm, case differs") << true << QStringLiteral("Secret") << QStringLiteral("secret") << false;
-    QTest::newRow("confirm, trailing blank") << true << QStringLiteral("secret") << QStringLiteral("secret ") << false;
-    QTest::newRow("confirm, confirmation only") << true << QString() << QStringLiteral("secret") << false;
+    QTest::newRow("confirm, equal")
+        << true << QStringLiteral("secret") << QStringLiteral("secret") << true;
+    QTest::newRow("confirm, different")
+        << true << QStringLiteral("secret") << QStringLiteral("secrex") << false;
+    QTest::newRow("confirm, case differs")
+        << true << QStringLiteral("Secret") << QStringLiteral("secret") << false;
+    QTest::newRow("confirm, trailing blank")
+        << true << QStringLiteral("secret") << QStringLiteral("secret ") << false;
+    QTest::newRow("confirm, confirmation only")
+        << true << QString() << QStringLiteral("secret") << false;
     QTest::newRow("confirm, both cleared") << true << QString() << QString() << false;
 }
 
@@ -250,10 +264,13 @@ void CredentialDialogsTest::passwordAcceptCalledDirectly_data()
     QTest::addColumn<int>("result"); // -1: still open
 
     QTest::newRow("plain, empty stays open") << false << QString() << QString() << -1;
-    QTest::newRow("plain, typed") << false << QStringLiteral("x") << QString() << int(QDialog::Accepted);
+    QTest::newRow("plain, typed") << false << QStringLiteral("x") << QString()
+                                  << int(QDialog::Accepted);
     // Confirmation tests equality alone: two empty fields are accepted.
-    QTest::newRow("confirm, both empty") << true << QString() << QString() << int(QDialog::Accepted);
-    QTest::newRow("confirm, different stays open") << true << QStringLiteral("a") << QStringLiteral("b") << -1;
+    QTest::newRow("confirm, both empty")
+        << true << QString() << QString() << int(QDialog::Accepted);
+    QTest::newRow("confirm, different stays open")
+        << true << QStringLiteral("a") << QStringLiteral("b") << -1;
 }
 
 void CredentialDialogsTest::passwordAcceptCalledDirectly()
@@ -446,25 +463,28 @@ void CredentialDialogsTest::randomInputKeepsTheRule()
         if (kind == 2)
             return !fields[0]->text().isEmpty() && !fields[1]->text().isEmpty();
         const QString password = field(dialog.data(), "password")->text();
-        return !password.isEmpty() && (kind == 0 || field(dialog.data(), "confirmation")->text() == password);
+        return !password.isEmpty() &&
+               (kind == 0 || field(dialog.data(), "confirmation")->text() == password);
     };
 
     QRandomGenerator random(quint32(1000 + kind));
-    const Qt::Key keys[] = {Qt::Key_A,         Qt::Key_B,      Qt::Key_Space, Qt::Key_Backspace,
-                            Qt::Key_Delete,    Qt::Key_Left,   Qt::Key_Home,  Qt::Key_End,
+    const Qt::Key keys[] = {Qt::Key_A,         Qt::Key_B,     Qt::Key_Space, Qt::Key_Backspace,
+                            Qt::Key_Delete,    Qt::Key_Left,  Qt::Key_Home,  Qt::Key_End,
                             Qt::Key_Backspace, Qt::Key_Delete};
     QLineEdit *target = fields[0];
     for (int event = 0; event < 10000; ++event) {
         const int choice = int(random.bounded(16));
         if (choice < int(std::size(keys)))
-            QTest::keyClick(target, keys[choice], random.bounded(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+            QTest::keyClick(target, keys[choice],
+                            random.bounded(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
         else if (choice < 13)
             QTest::mouseClick(target = fields[int(random.bounded(fields.size()))], Qt::LeftButton);
         else if (choice < 15)
             QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // select all
         else if (!accept->isEnabled())
             QTest::keyClick(target, Qt::Key_Return);
-        QVERIFY2(accept->isEnabled() == complete(), qPrintable(QStringLiteral("after event %1").arg(event)));
+        QVERIFY2(accept->isEnabled() == complete(),
+                 qPrintable(QStringLiteral("after event %1").arg(event)));
         QVERIFY(dialog->isVisible());
     }
 }

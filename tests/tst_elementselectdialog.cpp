@@ -116,10 +116,14 @@ void ElementSelectDialogTest::offersTheDatabaseInOrder_data()
 
     QTest::newRow("users") << int(ElementSelectDialog::UserMode) << Ids() << Ids();
     QTest::newRow("groups") << int(ElementSelectDialog::GroupMode) << Ids() << Ids();
-    QTest::newRow("users without 0 and 1000") << int(ElementSelectDialog::UserMode) << Ids{0, 1000} << Ids{300};
-    QTest::newRow("groups without 300") << int(ElementSelectDialog::GroupMode) << Ids{300} << Ids{300};
-    QTest::newRow("group exclusions leave users alone") << int(ElementSelectDialog::UserMode) << Ids() << Ids{0, 300, 1000};
-    QTest::newRow("user exclusions leave groups alone") << int(ElementSelectDialog::GroupMode) << Ids{0, 300, 1000} << Ids();
+    QTest::newRow("users without 0 and 1000")
+        << int(ElementSelectDialog::UserMode) << Ids{0, 1000} << Ids{300};
+    QTest::newRow("groups without 300")
+        << int(ElementSelectDialog::GroupMode) << Ids{300} << Ids{300};
+    QTest::newRow("group exclusions leave users alone")
+        << int(ElementSelectDialog::UserMode) << Ids() << Ids{0, 300, 1000};
+    QTest::newRow("user exclusions leave groups alone")
+        << int(ElementSelectDialog::GroupMode) << Ids{0, 300, 1000} << Ids();
 }
 
 // Also run under glibc with oversized entries: the accounts after them must still be offered.

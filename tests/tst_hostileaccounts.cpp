@@ -37,7 +37,6 @@ private:
         return text;
     }
 
-
     QByteArray line(bool user)
     {
         switch (m_random.bounded(20)) {
@@ -54,7 +53,8 @@ private:
         }
         const QByteArray id = QByteArray::number(this->id());
         if (user)
-            return name() + ":x:" + id + ':' + id + ':' + text() + ":/home/" + name() + ":/bin/sh\n";
+            return name() + ":x:" + id + ':' + id + ':' + text() + ":/home/" + name() +
+                   ":/bin/sh\n";
         return name() + ":x:" + id + ':' + members() + '\n';
     }
 
@@ -79,7 +79,8 @@ private:
 
     quint32 id()
     {
-        static const quint32 edges[] = {0, 1, 150, 299, 300, 301, 1000, 65534, 4294967294u, 4294967295u};
+        static const quint32 edges[] = {0,   1,    150,   299,         300,
+                                        301, 1000, 65534, 4294967294u, 4294967295u};
         if (!m_ids.isEmpty() && m_random.bounded(4) == 0)
             return m_ids.at(int(m_random.bounded(m_ids.size())));
         const quint32 id = m_random.bounded(2) ? edges[m_random.bounded(int(std::size(edges)))]
@@ -91,14 +92,16 @@ private:
     // Mostly short; now and then far larger than any first buffer.
     QByteArray text()
     {
-        const int length = m_random.bounded(8) == 0 ? int(m_random.bounded(70000)) : int(m_random.bounded(20));
+        const int length =
+            m_random.bounded(8) == 0 ? int(m_random.bounded(70000)) : int(m_random.bounded(20));
         return QByteArray(length, 'g');
     }
 
     QByteArray members()
     {
         QByteArray list;
-        const int count = m_random.bounded(8) == 0 ? int(m_random.bounded(7000)) : int(m_random.bounded(4));
+        const int count =
+            m_random.bounded(8) == 0 ? int(m_random.bounded(7000)) : int(m_random.bounded(4));
         for (int i = 0; i < count; ++i)
             list += (i ? "," : "") + QByteArray("member") + QByteArray::number(i);
         return list;
@@ -127,8 +130,10 @@ private Q_SLOTS:
 
 void HostileAccountsTest::agreesWithGetentEverywhere()
 {
-    if (QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("true")}) != 0)
-        QSKIP("private mount namespaces are not permitted here; nss_wrapper would skip long entries");
+    if (QProcess::execute(QStringLiteral("unshare"),
+                          {QStringLiteral("-m"), QStringLiteral("true")}) != 0)
+        QSKIP(
+            "private mount namespaces are not permitted here; nss_wrapper would skip long entries");
 
     QTemporaryDir root;
     QVERIFY(root.isValid());
@@ -138,8 +143,8 @@ void HostileAccountsTest::agreesWithGetentEverywhere()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (environment.contains(QStringLiteral("ASAN_OPTIONS")))
         environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                           environment.value(QStringLiteral("ASAN_OPTIONS"))
-                               + QStringLiteral(":detect_leaks=0:fast_unwind_on_malloc=1"));
+                           environment.value(QStringLiteral("ASAN_OPTIONS")) +
+                               QStringLiteral(":detect_leaks=0:fast_unwind_on_malloc=1"));
     int total = 0;
     for (int seed = 1; seed <= databases(); ++seed) {
         const QString dir = root.filePath(QString::number(seed));
@@ -155,7 +160,8 @@ void HostileAccountsTest::agreesWithGetentEverywhere()
         QVERIFY(check.waitForFinished(60000));
         const QByteArray output = check.readAllStandardOutput();
         QVERIFY2(check.exitCode() == 0 && output.startsWith("mismatches "),
-                 qPrintable(QStringLiteral("seed %1: ").arg(seed) + QString::fromLocal8Bit(output + check.readAllStandardError())));
+                 qPrintable(QStringLiteral("seed %1: ").arg(seed) +
+                            QString::fromLocal8Bit(output + check.readAllStandardError())));
         const int found = output.mid(11, output.indexOf('\n') - 11).toInt();
         if (found)
             qWarning("seed %d: %s", seed, output.constData());

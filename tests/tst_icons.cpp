@@ -74,15 +74,16 @@ void IconsTest::imageSizes_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
 
-    const struct {
+    const struct
+    {
         const char *name;
         int width, height;
-    } table[] = {{"about", 128, 128}, {"cancel", 48, 48},   {"connect", 48, 48},
-                 {"disconnect", 48, 48}, {"export", 128, 128}, {"gears", 48, 48},
-                 {"group", 128, 128}, {"help", 128, 128},    {"key", 128, 128},
-                 {"list", 128, 128},  {"minus", 32, 32},     {"open", 128, 128},
-                 {"plus", 32, 32},    {"printer", 128, 128}, {"refresh", 32, 32},
-                 {"unknown", 128, 128}, {"user", 94, 120}};
+    } table[] = {{"about", 128, 128},    {"cancel", 48, 48},    {"connect", 48, 48},
+                 {"disconnect", 48, 48}, {"export", 128, 128},  {"gears", 48, 48},
+                 {"group", 128, 128},    {"help", 128, 128},    {"key", 128, 128},
+                 {"list", 128, 128},     {"minus", 32, 32},     {"open", 128, 128},
+                 {"plus", 32, 32},       {"printer", 128, 128}, {"refresh", 32, 32},
+                 {"unknown", 128, 128},  {"user", 94, 120}};
     for (const auto &row : table)
         QTest::newRow(row.name) << QString::fromLatin1(row.name) << QSize(row.width, row.height);
 }
@@ -114,15 +115,17 @@ void IconsTest::providerTable_data()
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("image");
 
-    const struct {
+    const struct
+    {
         int id;
         const char *image;
-    } table[] = {{IconOpen, "open"},       {IconPrinter, "printer"},   {IconExport, "export"},
-                 {IconAbout, "about"},     {IconHelp, "help"},         {IconCancel, "cancel"},
-                 {IconUser, "user"},       {IconGroup, "group"},       {IconKey, "key"},
-                 {IconExportAlt, "export"}, {IconUnknown, "unknown"},  {IconPlus, "plus"},
-                 {IconMinus, "minus"},     {IconConnect, "connect"},   {IconDisconnect, "disconnect"},
-                 {IconGears, "gears"},     {IconRefresh, "refresh"}};
+    } table[] = {
+        {IconOpen, "open"},        {IconPrinter, "printer"}, {IconExport, "export"},
+        {IconAbout, "about"},      {IconHelp, "help"},       {IconCancel, "cancel"},
+        {IconUser, "user"},        {IconGroup, "group"},     {IconKey, "key"},
+        {IconExportAlt, "export"}, {IconUnknown, "unknown"}, {IconPlus, "plus"},
+        {IconMinus, "minus"},      {IconConnect, "connect"}, {IconDisconnect, "disconnect"},
+        {IconGears, "gears"},      {IconRefresh, "refresh"}};
     for (const auto &row : table)
         QTest::addRow("%d %s", row.id, row.image) << row.id << QString::fromLatin1(row.image);
 }
@@ -205,7 +208,8 @@ void IconsTest::mergeWithoutImages()
     NativeIconProvider provider;
     for (const int overlay : {int(IconPlus), int(IconTxt), 5})
         QVERIFY(provider.mergedIconByIds(IconTxt, overlay).isNull());
-    QCOMPARE(imageOf(provider.mergedIconByIds(IconKey, IconTxt)), imageOf(provider.iconById(IconKey)));
+    QCOMPARE(imageOf(provider.mergedIconByIds(IconKey, IconTxt)),
+             imageOf(provider.iconById(IconKey)));
 }
 
 // The merge asks the subclass, overlay first, and draws the overlay unscaled: a 20 x 80

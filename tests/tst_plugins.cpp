@@ -69,7 +69,9 @@ QStringList pathsOf(const QList<PluginHandle *> &handles)
 
 int openDescriptors()
 {
-    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
+    return QDir(QStringLiteral("/proc/self/fd"))
+        .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+        .size();
 }
 
 void writeFile(const QString &name, const QByteArray &content)
@@ -143,9 +145,8 @@ private Q_SLOTS:
 
 void PluginsTest::initTestCase()
 {
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
-        messages << message;
-    });
+    qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &message) { messages << message; });
 }
 
 void PluginsTest::init()
@@ -172,9 +173,13 @@ void PluginsTest::handleOfANonPlugin_data()
     QTest::newRow("missing") << QStringLiteral("missing.so") << QByteArray();
     QTest::newRow("empty file") << QStringLiteral("empty.so") << QByteArray("");
     QTest::newRow("random bytes") << QStringLiteral("random.so") << QByteArray(4096, '\x5a');
-    QTest::newRow("ELF magic alone") << QStringLiteral("magic.so") << QByteArray("\x7f" "ELF\x02\x01\x01", 7);
+    QTest::newRow("ELF magic alone") << QStringLiteral("magic.so")
+                                     << QByteArray("\x7f"
+                                                   "ELF\x02\x01\x01",
+                                                   7);
     // The loader maps what the headers promise and crashed on the missing part.
-    QTest::newRow("plugin cut after 600 bytes") << QStringLiteral("cut600.so") << QByteArray("cut 600");
+    QTest::newRow("plugin cut after 600 bytes")
+        << QStringLiteral("cut600.so") << QByteArray("cut 600");
     QTest::newRow("plugin cut after 8 KiB") << QStringLiteral("cut8k.so") << QByteArray("cut 8192");
     QTest::newRow("directory") << QStringLiteral("d.so") << QByteArray("dir");
     QTest::newRow("not a library name") << QStringLiteral("plugin.txt") << QByteArray("copy");

@@ -96,13 +96,20 @@ void PopupsTest::placement_data()
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<QPoint>("expected");
 
-    QTest::newRow("centred over the parent") << QSize(200, 100) << QRect(100, 100, 400, 300) << QPoint() << QPoint(200, 200);
-    QTest::newRow("at a point, moved onto the screen") << QSize(200, 100) << QRect() << QPoint(10, 10) << QPoint(0, 0);
-    QTest::newRow("at the far corner") << QSize(200, 100) << QRect() << QPoint(790, 590) << QPoint(600, 500);
-    QTest::newRow("odd width halves down") << QSize(201, 101) << QRect() << QPoint(300, 300) << QPoint(200, 250);
-    QTest::newRow("wider than the screen: right edge on it") << QSize(900, 100) << QRect(300, 100, 200, 100) << QPoint() << QPoint(-100, 100);
-    QTest::newRow("taller than the screen: bottom edge on it") << QSize(100, 700) << QRect() << QPoint(400, 300) << QPoint(350, -100);
-    QTest::newRow("no parent: centred on the screen") << QSize(200, 100) << QRect(0, 0, 0, 0) << QPoint() << QPoint(300, 250);
+    QTest::newRow("centred over the parent")
+        << QSize(200, 100) << QRect(100, 100, 400, 300) << QPoint() << QPoint(200, 200);
+    QTest::newRow("at a point, moved onto the screen")
+        << QSize(200, 100) << QRect() << QPoint(10, 10) << QPoint(0, 0);
+    QTest::newRow("at the far corner")
+        << QSize(200, 100) << QRect() << QPoint(790, 590) << QPoint(600, 500);
+    QTest::newRow("odd width halves down")
+        << QSize(201, 101) << QRect() << QPoint(300, 300) << QPoint(200, 250);
+    QTest::newRow("wider than the screen: right edge on it")
+        << QSize(900, 100) << QRect(300, 100, 200, 100) << QPoint() << QPoint(-100, 100);
+    QTest::newRow("taller than the screen: bottom edge on it")
+        << QSize(100, 700) << QRect() << QPoint(400, 300) << QPoint(350, -100);
+    QTest::newRow("no parent: centred on the screen")
+        << QSize(200, 100) << QRect(0, 0, 0, 0) << QPoint() << QPoint(300, 250);
 }
 
 void PopupsTest::placement()
@@ -253,7 +260,8 @@ void PopupsTest::listPlacement_data()
     QTest::addColumn<QPoint>("expected");
 
     QTest::newRow("centred over the parent") << QRect(100, 100, 400, 300) << QPoint(225, 175);
-    QTest::newRow("off the right edge, not corrected") << QRect(700, 100, 400, 300) << QPoint(825, 175);
+    QTest::newRow("off the right edge, not corrected")
+        << QRect(700, 100, 400, 300) << QPoint(825, 175);
     QTest::newRow("no parent: centred on the screen") << QRect() << QPoint(325, 225);
 }
 

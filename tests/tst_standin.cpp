@@ -30,7 +30,8 @@ void StandInTest::initTestCase()
     qputenv("XDG_DATA_DIRS", "/nonexistent");
 }
 
-QString StandInTest::textOfTheModalBox(void (CorvadQt5::Common::*call)(QWidget *, QMap<QString, QVariant>))
+QString StandInTest::textOfTheModalBox(void (CorvadQt5::Common::*call)(QWidget *,
+                                                                       QMap<QString, QVariant>))
 {
     QString text;
     QTimer::singleShot(0, this, [&text] {
@@ -54,7 +55,8 @@ void StandInTest::aboutShowsTheApplication()
 void StandInTest::contentsWithoutHelp()
 {
     const QString text = textOfTheModalBox(&CorvadQt5::Common::callApplicationHelpWindow);
-    QVERIFY2(text.contains(QLatin1String("No help is installed for Stand-in Test")), qPrintable(text));
+    QVERIFY2(text.contains(QLatin1String("No help is installed for Stand-in Test")),
+             qPrintable(text));
 }
 
 QTEST_MAIN(StandInTest)

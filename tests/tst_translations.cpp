@@ -37,8 +37,8 @@ Expected expectedForSystemLocale()
 bool hasCatalogue()
 {
     const QLocale::Language language = QLocale::system().language();
-    return language == QLocale::German || language == QLocale::Russian
-           || language == QLocale::French || language == QLocale::Spanish;
+    return language == QLocale::German || language == QLocale::Russian ||
+           language == QLocale::French || language == QLocale::Spanish;
 }
 
 } // namespace

@@ -30,13 +30,24 @@ struct NamedIcon
     const char *name;
 };
 
-const NamedIcon icons[] = {
-    {IconOpen, "IconOpen"},       {IconPrinter, "IconPrinter"},   {IconExport, "IconExport"},
-    {IconAbout, "IconAbout"},     {IconHelp, "IconHelp"},         {IconCancel, "IconCancel"},
-    {IconUser, "IconUser"},       {IconGroup, "IconGroup"},       {IconKey, "IconKey"},
-    {IconExportAlt, "IconExportAlt"}, {IconUnknown, "IconUnknown"}, {IconPlus, "IconPlus"},
-    {IconMinus, "IconMinus"},     {IconConnect, "IconConnect"},   {IconDisconnect, "IconDisconnect"},
-    {IconGears, "IconGears"},     {IconRefresh, "IconRefresh"},   {IconTxt, "IconTxt"}};
+const NamedIcon icons[] = {{IconOpen, "IconOpen"},
+                           {IconPrinter, "IconPrinter"},
+                           {IconExport, "IconExport"},
+                           {IconAbout, "IconAbout"},
+                           {IconHelp, "IconHelp"},
+                           {IconCancel, "IconCancel"},
+                           {IconUser, "IconUser"},
+                           {IconGroup, "IconGroup"},
+                           {IconKey, "IconKey"},
+                           {IconExportAlt, "IconExportAlt"},
+                           {IconUnknown, "IconUnknown"},
+                           {IconPlus, "IconPlus"},
+                           {IconMinus, "IconMinus"},
+                           {IconConnect, "IconConnect"},
+                           {IconDisconnect, "IconDisconnect"},
+                           {IconGears, "IconGears"},
+                           {IconRefresh, "IconRefresh"},
+                           {IconTxt, "IconTxt"}};
 
 QPushButton *addButton(QLayout *layout, const QString &text, QObject *receiver, const char *slot)
 {
@@ -75,12 +86,15 @@ QWidget *GalleryWindow::dialogsPage()
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     addButton(layout, QStringLiteral("Ask for a password"), this, SLOT(askPassword()));
-    addButton(layout, QStringLiteral("Ask for a new password, typed twice"), this, SLOT(askConfirmedPassword()));
+    addButton(layout, QStringLiteral("Ask for a new password, typed twice"), this,
+              SLOT(askConfirmedPassword()));
     addButton(layout, QStringLiteral("Ask for a login"), this, SLOT(askLogin()));
-    addButton(layout, QStringLiteral("Ask for a login, prefilled with yours"), this, SLOT(askPrefilledLogin()));
+    addButton(layout, QStringLiteral("Ask for a login, prefilled with yours"), this,
+              SLOT(askPrefilledLogin()));
     addButton(layout, QStringLiteral("Choose a user"), this, SLOT(chooseUser()));
     addButton(layout, QStringLiteral("Choose a group"), this, SLOT(chooseGroup()));
-    addButton(layout, QStringLiteral("Choose a user, a group or other"), this, SLOT(chooseAnything()));
+    addButton(layout, QStringLiteral("Choose a user, a group or other"), this,
+              SLOT(chooseAnything()));
     layout->addStretch();
     return page;
 }
@@ -89,9 +103,12 @@ QWidget *GalleryWindow::popupsPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    addButton(layout, QStringLiteral("Calendar popup, closes when the pointer leaves"), this, SLOT(popupOnLeave()));
-    addButton(layout, QStringLiteral("Calendar popup, closes when another window is activated"), this, SLOT(popupOnDeactivate()));
-    addButton(layout, QStringLiteral("Popup list, closes when the pointer leaves"), this, SLOT(popupList()));
+    addButton(layout, QStringLiteral("Calendar popup, closes when the pointer leaves"), this,
+              SLOT(popupOnLeave()));
+    addButton(layout, QStringLiteral("Calendar popup, closes when another window is activated"),
+              this, SLOT(popupOnDeactivate()));
+    addButton(layout, QStringLiteral("Popup list, closes when the pointer leaves"), this,
+              SLOT(popupList()));
     layout->addWidget(new QLabel(QStringLiteral("A double click closes every popup frame.")));
     layout->addStretch();
     return page;
@@ -108,8 +125,9 @@ QWidget *GalleryWindow::iconsPage()
         image->setPixmap(provider->iconById(icon.id).pixmap(32, 32));
         image->setMinimumSize(32, 32);
         grid->addWidget(image, cell / 3, (cell % 3) * 2);
-        grid->addWidget(new QLabel(QStringLiteral("%1 %2").arg(icon.id).arg(QLatin1String(icon.name))),
-                        cell / 3, (cell % 3) * 2 + 1);
+        grid->addWidget(
+            new QLabel(QStringLiteral("%1 %2").arg(icon.id).arg(QLatin1String(icon.name))),
+            cell / 3, (cell % 3) * 2 + 1);
         ++cell;
     }
     const NamedIcon merged[][2] = {{{IconUser, "user"}, {IconPlus, "plus"}},
@@ -119,9 +137,10 @@ QWidget *GalleryWindow::iconsPage()
         auto *image = new QLabel;
         image->setPixmap(provider->mergedIconByIds(pair[0].id, pair[1].id).pixmap(32, 32));
         grid->addWidget(image, cell / 3, (cell % 3) * 2);
-        grid->addWidget(new QLabel(QStringLiteral("merged %1 + %2").arg(QLatin1String(pair[0].name),
-                                                                         QLatin1String(pair[1].name))),
-                        cell / 3, (cell % 3) * 2 + 1);
+        grid->addWidget(
+            new QLabel(QStringLiteral("merged %1 + %2")
+                           .arg(QLatin1String(pair[0].name), QLatin1String(pair[1].name))),
+            cell / 3, (cell % 3) * 2 + 1);
         ++cell;
     }
     return page;
@@ -146,13 +165,17 @@ QWidget *GalleryWindow::accountsPage()
     const unsigned int uid = ::getuid();
     form->addRow(QStringLiteral("Your login:"), new QLabel(Common::nameByUid(uid)));
     form->addRow(QStringLiteral("Your home:"), new QLabel(Common::homeDirByUid(uid)));
-    form->addRow(QStringLiteral("Users from 1000 up, and root:"), new QLabel(QString::number(Common::userCount(1000))));
-    form->addRow(QStringLiteral("Groups from 1000 up, and root:"), new QLabel(QString::number(Common::groupCount(1000))));
-    form->addRow(QStringLiteral("A name not yet in the list:"),
-                 new QLabel(Common::uniqueName(QStringLiteral("report"),
-                                               {QStringLiteral("report"), QStringLiteral("report0")})));
-    form->addRow(QStringLiteral("A long text, shortened:"),
-                 new QLabel(Common::ptr()->shortedString(QStringLiteral("Common building blocks"), 12)));
+    form->addRow(QStringLiteral("Users from 1000 up, and root:"),
+                 new QLabel(QString::number(Common::userCount(1000))));
+    form->addRow(QStringLiteral("Groups from 1000 up, and root:"),
+                 new QLabel(QString::number(Common::groupCount(1000))));
+    form->addRow(
+        QStringLiteral("A name not yet in the list:"),
+        new QLabel(Common::uniqueName(QStringLiteral("report"),
+                                      {QStringLiteral("report"), QStringLiteral("report0")})));
+    form->addRow(
+        QStringLiteral("A long text, shortened:"),
+        new QLabel(Common::ptr()->shortedString(QStringLiteral("Common building blocks"), 12)));
     return page;
 }
 
@@ -168,8 +191,8 @@ void GalleryWindow::askPassword()
 
 void GalleryWindow::askConfirmedPassword()
 {
-    report(QStringLiteral("getPassword with confirmation: ")
-           + shown(PasswordDialog::getPassword(this, QStringLiteral("New password"), true)));
+    report(QStringLiteral("getPassword with confirmation: ") +
+           shown(PasswordDialog::getPassword(this, QStringLiteral("New password"), true)));
 }
 
 void GalleryWindow::askLogin()
@@ -186,8 +209,9 @@ void GalleryWindow::askPrefilledLogin()
 {
     LoginDialog dialog(this, QStringLiteral("Sign in again"), Common::nameByUid(::getuid()));
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    report(QStringLiteral("%1: login %2").arg(accepted ? QStringLiteral("Accepted") : QStringLiteral("Rejected"),
-                                               shown(dialog.login())));
+    report(QStringLiteral("%1: login %2")
+               .arg(accepted ? QStringLiteral("Accepted") : QStringLiteral("Rejected"),
+                    shown(dialog.login())));
 }
 
 void GalleryWindow::choose(int mode)
@@ -197,7 +221,10 @@ void GalleryWindow::choose(int mode)
         report(QStringLiteral("Chooser cancelled"));
         return;
     }
-    report(QStringLiteral("type %1, id %2, name %3").arg(dialog.type()).arg(dialog.id()).arg(shown(dialog.name())));
+    report(QStringLiteral("type %1, id %2, name %3")
+               .arg(dialog.type())
+               .arg(dialog.id())
+               .arg(shown(dialog.name())));
 }
 
 void GalleryWindow::chooseUser()
@@ -221,7 +248,8 @@ void GalleryWindow::popupFrame(int mode)
     auto *calendar = new QCalendarWidget;
     popup->setWidget(calendar);
     connect(popup, &PopupWidget::done, this, [this, popup, calendar] {
-        report(QStringLiteral("Popup closed on %1").arg(calendar->selectedDate().toString(Qt::ISODate)));
+        report(QStringLiteral("Popup closed on %1")
+                   .arg(calendar->selectedDate().toString(Qt::ISODate)));
         popup->deleteLater();
     });
     popup->popup();
@@ -243,7 +271,8 @@ void GalleryWindow::popupList()
     list->addItems({QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")});
     connect(list, &PopupListWidget::editingFinished, this, [this, list] {
         const QListWidgetItem *item = list->currentItem();
-        report(QStringLiteral("List left with %1").arg(item ? item->text() : QStringLiteral("nothing chosen")));
+        report(QStringLiteral("List left with %1")
+                   .arg(item ? item->text() : QStringLiteral("nothing chosen")));
         list->deleteLater();
     });
     list->popup();

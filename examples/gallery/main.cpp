@@ -26,7 +26,8 @@ namespace {
 bool save(QWidget *widget, const QString &dir, const QString &name)
 {
     widget->show();
-    const bool saved = QTest::qWaitForWindowExposed(widget) && widget->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+    const bool saved = QTest::qWaitForWindowExposed(widget) &&
+                       widget->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(name));
     widget->hide();
     return saved;

@@ -12,7 +12,8 @@ class HelpfulIcons : public CorvadQt5::NativeIconProvider
 public:
     QIcon iconById(int id) override
     {
-        return NativeIconProvider::iconById(id == CorvadQt5::IconUnknown ? int(CorvadQt5::IconHelp) : id);
+        return NativeIconProvider::iconById(id == CorvadQt5::IconUnknown ? int(CorvadQt5::IconHelp)
+                                                                         : id);
     }
 };
 

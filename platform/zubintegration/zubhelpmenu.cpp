@@ -29,9 +29,10 @@ ZubHelpMenu::~ZubHelpMenu() = default;
 
 void ZubHelpMenu::showContents()
 {
-    const QString index = QStandardPaths::locate(
-        QStandardPaths::GenericDataLocation,
-        QStringLiteral("help/") + QCoreApplication::applicationName() + QStringLiteral("/index.html"));
+    const QString index =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                               QStringLiteral("help/") + QCoreApplication::applicationName() +
+                                   QStringLiteral("/index.html"));
     if (!index.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(index)))
         return;
     QMessageBox::information(parentWidget(), tr("Help"),

@@ -19,8 +19,8 @@ namespace {
 // Exact byte equality; unlike strcmp, a name with an embedded NUL matches nothing.
 bool sameName(const char *entryName, const QByteArray &wanted)
 {
-    return std::strlen(entryName) == std::size_t(wanted.size())
-           && std::memcmp(entryName, wanted.constData(), std::size_t(wanted.size())) == 0;
+    return std::strlen(entryName) == std::size_t(wanted.size()) &&
+           std::memcmp(entryName, wanted.constData(), std::size_t(wanted.size())) == 0;
 }
 
 // Hands the first entry that matches to take(); answers whether there was one.
@@ -95,7 +95,8 @@ unsigned int Common::uidByName(const QString &name, bool *ok)
     const QByteArray wanted = name.toLocal8Bit();
     unsigned int uid = NotFound;
     const bool found = findFirst(
-        Accounts::forEachUser, [&wanted](const passwd &entry) { return sameName(entry.pw_name, wanted); },
+        Accounts::forEachUser,
+        [&wanted](const passwd &entry) { return sameName(entry.pw_name, wanted); },
         [&uid](const passwd &entry) { uid = entry.pw_uid; });
     return answer(found, uid, NotFound, ok);
 }
@@ -105,7 +106,8 @@ unsigned int Common::gidByName(const QString &name, bool *ok)
     const QByteArray wanted = name.toLocal8Bit();
     unsigned int gid = NotFound;
     const bool found = findFirst(
-        Accounts::forEachGroup, [&wanted](const group &entry) { return sameName(entry.gr_name, wanted); },
+        Accounts::forEachGroup,
+        [&wanted](const group &entry) { return sameName(entry.gr_name, wanted); },
         [&gid](const group &entry) { gid = entry.gr_gid; });
     return answer(found, gid, NotFound, ok);
 }

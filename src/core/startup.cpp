@@ -15,8 +15,8 @@ void installLibraryTranslator()
 {
     QCoreApplication *app = QCoreApplication::instance();
     auto *translator = new QTranslator(app);
-    if (translator->load(QLocale::system(), FixedPaths::translationCatalogue(),
-                         QStringLiteral("_"), FixedPaths::translationDirectory(), QString()))
+    if (translator->load(QLocale::system(), FixedPaths::translationCatalogue(), QStringLiteral("_"),
+                         FixedPaths::translationDirectory(), QString()))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;

@@ -23,7 +23,8 @@ public:
 
     QLineEdit *addRow(const QString &label, const QString &objectName, Creation creation);
     // Accept starts disabled.
-    QPushButton *addButtons(const QString &accept, const QString &cancel, QPushButton **cancelButton);
+    QPushButton *addButtons(const QString &accept, const QString &cancel,
+                            QPushButton **cancelButton);
     // Adjusts the dialog's size and centres it on the default screen.
     void centre();
 

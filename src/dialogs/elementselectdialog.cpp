@@ -59,7 +59,8 @@ ElementSelectDialog::ElementSelectDialog(const QList<unsigned int> &excludedUser
         typeBox->setObjectName(QStringLiteral("type"));
         auto *typeLayout = new QHBoxLayout(typeBox);
         m_kindGroup = new QButtonGroup(this);
-        const struct {
+        const struct
+        {
             QString text;
             const char *objectName;
             Kind kind;

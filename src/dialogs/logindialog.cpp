@@ -13,7 +13,8 @@ LoginDialog::LoginDialog(QWidget *parent, const QString &title, const QString &l
     : QDialog(parent, Qt::WindowFlags())
 {
     CredentialsForm form(this, title, tr("Autentification"));
-    m_login = form.addRow(tr("Login"), QStringLiteral("login"), CredentialsForm::Creation::LabelFirst);
+    m_login =
+        form.addRow(tr("Login"), QStringLiteral("login"), CredentialsForm::Creation::LabelFirst);
     m_login->setText(login); // before the connections: prefilling runs no slot
     m_password = form.addRow(tr("Password"), QStringLiteral("password"),
                              CredentialsForm::Creation::FieldFirst);

@@ -46,16 +46,16 @@ QString PasswordDialog::getPassword(QWidget *parent, const QString &title, bool 
 void PasswordDialog::accept()
 {
     // Confirmation mode tests equality alone; the emptiness rule lives in the enabling rule.
-    const bool passes = m_confirm ? m_confirmation->text() == m_password->text()
-                                  : !m_password->text().isEmpty();
+    const bool passes =
+        m_confirm ? m_confirmation->text() == m_password->text() : !m_password->text().isEmpty();
     if (passes)
         QDialog::accept();
 }
 
 void PasswordDialog::lineEditTextChanged(const QString &)
 {
-    const bool complete = !m_password->text().isEmpty()
-                          && (!m_confirm || m_confirmation->text() == m_password->text());
+    const bool complete = !m_password->text().isEmpty() &&
+                          (!m_confirm || m_confirmation->text() == m_password->text());
     m_accept->setEnabled(complete);
 }
 

@@ -50,8 +50,7 @@ QString resourceName(int id)
 
 QIcon NativeIconProvider::iconById(int id)
 {
-    return QIcon(QStringLiteral(":/resources/icons/") + resourceName(id)
-                 + QStringLiteral(".png"));
+    return QIcon(QStringLiteral(":/resources/icons/") + resourceName(id) + QStringLiteral(".png"));
 }
 
 } // namespace CorvadQt5

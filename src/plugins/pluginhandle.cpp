@@ -9,12 +9,11 @@
 
 namespace CorvadQt5 {
 
-PluginHandle::PluginHandle(const QString &path)
-    : m_library(new QLibrary), m_path(path)
+PluginHandle::PluginHandle(const QString &path) : m_library(new QLibrary), m_path(path)
 {
     const QFileInfo file(path);
-    if (!file.exists() || !file.isFile() || !QLibrary::isLibrary(path)
-        || !elfSegmentsInsideFile(path))
+    if (!file.exists() || !file.isFile() || !QLibrary::isLibrary(path) ||
+        !elfSegmentsInsideFile(path))
         return;
     m_library->setFileName(path);
     if (!m_library->load())

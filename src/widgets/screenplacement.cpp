@@ -22,7 +22,10 @@ QSize defaultScreenSize()
 {
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_DEPRECATED // the screen widget of the desktop is what is measured
-    return QApplication::desktop()->screen(-1)->geometry().size();
+        return QApplication::desktop()
+            ->screen(-1)
+            ->geometry()
+            .size();
     QT_WARNING_POP
 }
 
@@ -38,8 +41,7 @@ QPoint centreOf(const QWidget *parent)
         const QSize screen = defaultScreenSize();
         return {screen.width() / 2, screen.height() / 2};
     }
-    return parent->mapToGlobal(QPoint(0, 0))
-           + QPoint(parent->width() / 2, parent->height() / 2);
+    return parent->mapToGlobal(QPoint(0, 0)) + QPoint(parent->width() / 2, parent->height() / 2);
 }
 
 QRect clampedToScreen(QRect rect)

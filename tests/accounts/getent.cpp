@@ -43,9 +43,11 @@ void compareLookups(Checker &check, bool users, const QList<Entry> &list)
     const QString kind = users ? QStringLiteral("uid ") : QStringLiteral("gid ");
     for (auto it = firstById.cbegin(); it != firstById.cend(); ++it) {
         bool ok = false;
-        const QString name = users ? Common::nameByUid(it.key(), &ok) : Common::nameByGid(it.key(), &ok);
+        const QString name =
+            users ? Common::nameByUid(it.key(), &ok) : Common::nameByGid(it.key(), &ok);
         check.expect(ok, true, kind + QString::number(it.key()) + QStringLiteral(" not found"));
-        check.expect(name, QString::fromLocal8Bit(it->name), kind + QString::number(it.key()) + QStringLiteral(": name"));
+        check.expect(name, QString::fromLocal8Bit(it->name),
+                     kind + QString::number(it.key()) + QStringLiteral(": name"));
         if (users)
             check.expect(Common::homeDirByUid(it.key()), QString::fromLocal8Bit(it->home),
                          kind + QString::number(it.key()) + QStringLiteral(": home"));
@@ -64,9 +66,10 @@ void compareLookups(Checker &check, bool users, const QList<Entry> &list)
 void compareCounts(Checker &check, bool users, const QList<Entry> &list)
 {
     for (const unsigned int threshold : {0u, 1u, 299u, 300u, 1000u, 65534u, 4294967295u}) {
-        const int expected = int(std::count_if(list.cbegin(), list.cend(), [threshold](const Entry &e) {
-            return e.id == 0 || e.id >= threshold;
-        }));
+        const int expected =
+            int(std::count_if(list.cbegin(), list.cend(), [threshold](const Entry &e) {
+                return e.id == 0 || e.id >= threshold;
+            }));
         check.expect(users ? Common::userCount(threshold) : Common::groupCount(threshold), expected,
                      QStringLiteral("count from ") + QString::number(threshold));
     }
@@ -75,14 +78,17 @@ void compareCounts(Checker &check, bool users, const QList<Entry> &list)
 void compareChooser(Checker &check, bool users, const QList<Entry> &list)
 {
     using CorvadQt5::ElementSelectDialog;
-    ElementSelectDialog dialog({}, {}, users ? ElementSelectDialog::UserMode : ElementSelectDialog::GroupMode);
+    ElementSelectDialog dialog(
+        {}, {}, users ? ElementSelectDialog::UserMode : ElementSelectDialog::GroupMode);
     auto *items = dialog.findChild<QListWidget *>(QStringLiteral("list"));
     QStringList offered, expected;
     for (int row = 0; row < items->count(); ++row)
-        offered << items->item(row)->text() + QLatin1Char(':') + items->item(row)->data(Qt::UserRole + 1).toString();
+        offered << items->item(row)->text() + QLatin1Char(':') +
+                       items->item(row)->data(Qt::UserRole + 1).toString();
     for (const Entry &entry : list) {
         if (entry.id == 0 || entry.id >= 300)
-            expected << QString::fromLocal8Bit(entry.name) + QLatin1Char(':') + QString::number(entry.id);
+            expected << QString::fromLocal8Bit(entry.name) + QLatin1Char(':') +
+                            QString::number(entry.id);
     }
     check.expect(offered, expected, QStringLiteral("chooser list"));
 }

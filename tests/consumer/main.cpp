@@ -11,7 +11,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QString unique = CorvadQt5::Common::uniqueName(QStringLiteral("a"), {QStringLiteral("a")});
+    const QString unique =
+        CorvadQt5::Common::uniqueName(QStringLiteral("a"), {QStringLiteral("a")});
     const QIcon key = CorvadQt5::Common::ptr()->iconProvider()->iconById(CorvadQt5::IconKey);
     CorvadQt5::PasswordDialog dialog(nullptr, QString(), true);
     std::printf("uniqueName: %s, key icon: %s, dialog: %s\n", qPrintable(unique),

@@ -34,8 +34,8 @@ void zubHelpMenuThrowNext()
 
 ZubHelpMenu::ZubHelpMenu(QWidget *parent) : QMenu(parent)
 {
-    zubHelpMenuLog().append(QLatin1String("construct ")
-                            + (parent ? parent->objectName() : QLatin1String("null")));
+    zubHelpMenuLog().append(QLatin1String("construct ") +
+                            (parent ? parent->objectName() : QLatin1String("null")));
 }
 
 ZubHelpMenu::~ZubHelpMenu()

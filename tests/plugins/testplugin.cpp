@@ -21,7 +21,8 @@ public:
     ~TestPlugin() override
     {
         using Recorder = void (*)(void *);
-        if (auto record = reinterpret_cast<Recorder>(dlsym(RTLD_DEFAULT, "corvadTestPluginDestroyed")))
+        if (auto record =
+                reinterpret_cast<Recorder>(dlsym(RTLD_DEFAULT, "corvadTestPluginDestroyed")))
             record(reinterpret_cast<void *>(&instanceCalls));
     }
 };
