@@ -244,6 +244,16 @@ void PopupsTest::secondWidgetReplacesTheFirst()
     QCOMPARE(popup.layout()->indexOf(first), -1);
     QCOMPARE(popup.layout()->indexOf(second), 0);
     QCOMPARE(popup.layout()->count(), 1);
+
+    // No content at all is accepted silently.
+    static QStringList messages;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &message) { messages << message; });
+    popup.setWidget(nullptr);
+    qInstallMessageHandler(previous);
+    QCOMPARE(messages, QStringList());
+    QCOMPARE(popup.layout()->count(), 0);
+    QCOMPARE(second->parentWidget(), &popup);
 }
 
 void PopupsTest::listStartsAt150()

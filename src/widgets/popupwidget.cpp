@@ -26,7 +26,8 @@ void PopupWidget::setWidget(QWidget *widget)
     if (m_widget)
         layout()->removeWidget(m_widget);
     m_widget = widget;
-    layout()->addWidget(widget);
+    if (widget) // a layout warns about a null widget; no content is simply nothing to show
+        layout()->addWidget(widget);
 }
 
 void PopupWidget::popup()
