@@ -26,7 +26,7 @@ void PopupWidget::setWidget(QWidget *widget)
     if (m_widget)
         layout()->removeWidget(m_widget);
     m_widget = widget;
-    if (widget) // a layout warns about a null widget; no content is simply nothing to show
+    if (widget) // newer Qt layouts warn about a null widget; no content is nothing to show
         layout()->addWidget(widget);
 }
 
