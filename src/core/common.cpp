@@ -39,16 +39,13 @@ bool findFirst(void (*forEach)(const std::function<bool(const Entry &)> &), Matc
     return found;
 }
 
-template <typename Result>
-Result answer(bool found, Result value, Result notFound, bool *ok)
+void report(bool found, bool *ok)
 {
     if (ok)
         *ok = found;
-    return found ? value : notFound;
 }
 
-template <typename Id>
-bool counted(Id id, unsigned int threshold)
+bool counted(unsigned int id, unsigned int threshold)
 {
     return id >= threshold || id == 0;
 }
@@ -59,9 +56,9 @@ Common *Common::m_ptr = nullptr;
 
 Common::Common()
 {
-    // The scan registers the desktop-integration plugins; the list itself is not needed.
     m_nativeIconProvider = new NativeIconProvider;
     m_plugin = new DesktopIntegrationPlugin(m_nativeIconProvider);
+    // The scan registers the desktop-integration plugins; the list itself is not needed.
     PluginManager::ptr()->pluginHandles(Plugin::DesktopIntegrationType);
 }
 
@@ -78,7 +75,8 @@ QString Common::nameByUid(unsigned int uid, bool *ok)
     const bool found = findFirst(
         Accounts::forEachUser, [uid](const passwd &entry) { return entry.pw_uid == uid; },
         [&name](const passwd &entry) { name = QString::fromLocal8Bit(entry.pw_name); });
-    return answer(found, name, QString(), ok);
+    report(found, ok);
+    return name;
 }
 
 QString Common::nameByGid(unsigned int gid, bool *ok)
@@ -87,7 +85,8 @@ QString Common::nameByGid(unsigned int gid, bool *ok)
     const bool found = findFirst(
         Accounts::forEachGroup, [gid](const group &entry) { return entry.gr_gid == gid; },
         [&name](const group &entry) { name = QString::fromLocal8Bit(entry.gr_name); });
-    return answer(found, name, QString(), ok);
+    report(found, ok);
+    return name;
 }
 
 unsigned int Common::uidByName(const QString &name, bool *ok)
@@ -98,7 +97,8 @@ unsigned int Common::uidByName(const QString &name, bool *ok)
         Accounts::forEachUser,
         [&wanted](const passwd &entry) { return sameName(entry.pw_name, wanted); },
         [&uid](const passwd &entry) { uid = entry.pw_uid; });
-    return answer(found, uid, NotFound, ok);
+    report(found, ok);
+    return uid;
 }
 
 unsigned int Common::gidByName(const QString &name, bool *ok)
@@ -109,7 +109,8 @@ unsigned int Common::gidByName(const QString &name, bool *ok)
         Accounts::forEachGroup,
         [&wanted](const group &entry) { return sameName(entry.gr_name, wanted); },
         [&gid](const group &entry) { gid = entry.gr_gid; });
-    return answer(found, gid, NotFound, ok);
+    report(found, ok);
+    return gid;
 }
 
 QString Common::homeDirByUid(unsigned int uid)
