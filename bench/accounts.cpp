@@ -17,31 +17,23 @@ constexpr int Users = 100000;
 
 unsigned int bareUidByName(const char *name)
 {
-    passwd record{};
-    passwd *entry = nullptr;
-    char buffer[4096];
     unsigned int uid = 0xFFFFFFFFu;
-    setpwent();
-    while (getpwent_r(&record, buffer, sizeof buffer, &entry) == 0) {
-        if (std::strcmp(entry->pw_name, name) == 0) {
-            uid = entry->pw_uid;
-            break;
-        }
-    }
-    endpwent();
+    Bench::bareWalk([&](const passwd &entry) {
+        if (std::strcmp(entry.pw_name, name) != 0)
+            return true;
+        uid = entry.pw_uid;
+        return false;
+    });
     return uid;
 }
 
 int bareCount(unsigned int threshold)
 {
-    passwd record{};
-    passwd *entry = nullptr;
-    char buffer[4096];
     int count = 0;
-    setpwent();
-    while (getpwent_r(&record, buffer, sizeof buffer, &entry) == 0)
-        count += entry->pw_uid >= threshold || entry->pw_uid == 0;
-    endpwent();
+    Bench::bareWalk([&](const passwd &entry) {
+        count += entry.pw_uid >= threshold || entry.pw_uid == 0;
+        return true;
+    });
     return count;
 }
 

@@ -16,14 +16,8 @@ namespace {
 
 int bareWalk()
 {
-    passwd record{};
-    passwd *entry = nullptr;
-    char buffer[4096];
     int count = 0;
-    setpwent();
-    while (getpwent_r(&record, buffer, sizeof buffer, &entry) == 0)
-        ++count;
-    endpwent();
+    Bench::bareWalk([&count](const passwd &) { return ++count; });
     return count;
 }
 
@@ -31,15 +25,11 @@ template <typename AddItem>
 void fillList(AddItem addItem)
 {
     QListWidget list;
-    passwd record{};
-    passwd *entry = nullptr;
-    char buffer[4096];
-    setpwent();
-    while (getpwent_r(&record, buffer, sizeof buffer, &entry) == 0) {
-        if (entry->pw_uid == 0 || entry->pw_uid >= 300)
-            addItem(list, *entry);
-    }
-    endpwent();
+    Bench::bareWalk([&](const passwd &entry) {
+        if (entry.pw_uid == 0 || entry.pw_uid >= 300)
+            addItem(list, entry);
+        return true;
+    });
 }
 
 // Child side: the four timings of one database, on one line.
