@@ -12,8 +12,6 @@ using CorvadQt5::Common;
 
 namespace {
 
-using Getent::Entry;
-
 bool oversizedFixture()
 {
     return qEnvironmentVariableIsSet("CORVADQT5_FIXTURE_OVERSIZED");
@@ -34,8 +32,7 @@ private Q_SLOTS:
     void groupLookups_data();
     void groupLookups();
     void nullFlagChangesNothing();
-    void counts_data();
-    void counts();
+    void countsAtTheTop();
     void accountsAfterAnOversizedEntry();
     void agreesWithGetent();
     void uniqueName_data();
@@ -148,35 +145,13 @@ void AccountsTest::nullFlagChangesNothing()
     QCOMPARE(Common::gidByName(QStringLiteral("nope"), nullptr), Common::NotFound);
 }
 
-void AccountsTest::counts_data()
+// Every threshold is compared with getent in agreesWithGetent(); here the top edge, which
+// an off-by-one or a signed comparison would get wrong: root and "max" alone.
+void AccountsTest::countsAtTheTop()
 {
-    QTest::addColumn<unsigned int>("threshold");
-
-    QTest::newRow("0 counts all") << 0u;
-    QTest::newRow("1") << 1u;
-    QTest::newRow("299") << 299u;
-    QTest::newRow("300") << 300u;
-    QTest::newRow("1000") << 1000u;
-    QTest::newRow("all bits set") << 4294967295u;
-}
-
-// Counted independently of the library from what getent lists: each entry on its own, root
-// always, duplicates twice.
-void AccountsTest::counts()
-{
-    QFETCH(unsigned int, threshold);
-
-    const auto expected = [threshold](const QList<Entry> &entries) {
-        return int(std::count_if(entries.cbegin(), entries.cend(), [threshold](const Entry &e) {
-            return e.id == 0 || e.id >= threshold;
-        }));
-    };
-    QCOMPARE(Common::userCount(threshold), expected(Getent::entries("passwd")));
-    QCOMPARE(Common::groupCount(threshold), expected(Getent::entries("group")));
-    if (threshold == 4294967295u) {
-        QCOMPARE(Common::userCount(threshold), 2); // root and max
-        QCOMPARE(Common::groupCount(threshold), 2);
-    }
+    QCOMPARE(Common::userCount(4294967295u), 2);
+    QCOMPARE(Common::groupCount(4294967295u), 2);
+    QCOMPARE(Common::userCount(4294967294u), 2);
 }
 
 // An entry larger than the first buffer used to end every walk there.

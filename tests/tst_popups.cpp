@@ -39,6 +39,16 @@ QWidget *parentAt(const QRect &geometry, bool shown = true)
     return parent;
 }
 
+// A 200 x 100 popup in \a mode, shown centred on \a centre and exposed.
+PopupWidget *shownPopup(int mode, QPoint centre)
+{
+    PopupWidget *popup = popupOfSize(QSize(200, 100), PopupWidget::Mode(mode));
+    popup->popup(centre);
+    if (!QTest::qWaitForWindowExposed(popup))
+        qFatal("the popup was never exposed");
+    return popup;
+}
+
 // Moves the real pointer into \a widget's middle and then far outside it.
 void moveThroughAndOut(QWidget *widget)
 {
@@ -147,10 +157,8 @@ void PopupsTest::leaveClosesOnlyInItsMode()
     QFETCH(int, mode);
     QFETCH(bool, closes);
 
-    QScopedPointer<PopupWidget> popup(popupOfSize(QSize(200, 100), PopupWidget::Mode(mode)));
+    QScopedPointer<PopupWidget> popup(shownPopup(mode, QPoint(400, 300)));
     QSignalSpy done(popup.data(), SIGNAL(done()));
-    popup->popup(QPoint(400, 300));
-    QVERIFY(QTest::qWaitForWindowExposed(popup.data()));
     moveThroughAndOut(popup.data());
     QCOMPARE(popup->isVisible(), !closes);
     QCOMPARE(done.count(), closes ? 1 : 0);
@@ -169,9 +177,8 @@ void PopupsTest::deactivationClosesOnlyInItsMode()
     QFETCH(int, mode);
     QFETCH(bool, closes);
 
-    QScopedPointer<PopupWidget> popup(popupOfSize(QSize(200, 100), PopupWidget::Mode(mode)));
+    QScopedPointer<PopupWidget> popup(shownPopup(mode, QPoint(100, 100)));
     QSignalSpy done(popup.data(), SIGNAL(done()));
-    popup->popup(QPoint(100, 100));
     QVERIFY(QTest::qWaitForWindowActive(popup.data()));
     QWidget other;
     other.setGeometry(500, 400, 100, 100);
@@ -190,10 +197,8 @@ void PopupsTest::doubleClickClosesEveryMode_data()
 void PopupsTest::doubleClickClosesEveryMode()
 {
     QFETCH(int, mode);
-    QScopedPointer<PopupWidget> popup(popupOfSize(QSize(200, 100), PopupWidget::Mode(mode)));
+    QScopedPointer<PopupWidget> popup(shownPopup(mode, QPoint(400, 300)));
     QSignalSpy done(popup.data(), SIGNAL(done()));
-    popup->popup(QPoint(400, 300));
-    QVERIFY(QTest::qWaitForWindowExposed(popup.data()));
     QTest::mouseDClick(popup.data(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     QVERIFY(!popup->isVisible());
     // Hiding the active popup also deactivates it, which in CloseOnDeactivate mode is a
