@@ -17,6 +17,11 @@ bool oversizedFixture()
     return qEnvironmentVariableIsSet("CORVADQT5_FIXTURE_OVERSIZED");
 }
 
+bool directoryFixture()
+{
+    return qEnvironmentVariableIsSet("CORVADQT5_FIXTURE_DIRECTORY");
+}
+
 } // namespace
 
 class AccountsTest : public QObject
@@ -35,6 +40,8 @@ private Q_SLOTS:
     void countsAtTheTop();
     void accountsAfterAnOversizedEntry();
     void agreesWithGetent();
+    void directoryAccounts_data();
+    void directoryAccounts();
     void uniqueName_data();
     void uniqueName();
     void shortedString_data();
@@ -180,6 +187,64 @@ void AccountsTest::agreesWithGetent()
     QStringList report;
     const int mismatches = Getent::mismatches(&report);
     QVERIFY2(mismatches == 0, qPrintable(report.join(QLatin1Char('\n'))));
+}
+
+void AccountsTest::directoryAccounts_data()
+{
+    QTest::addColumn<bool>("users");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("user by id") << true << QByteArray("5000") << true;
+    QTest::newRow("user by name") << true << QByteArray("dirk") << true;
+    QTest::newRow("entry larger than 4096 bytes") << true << QByteArray("5001") << true;
+    // The directory answers regardless of case; the library compares names exactly.
+    QTest::newRow("name in another case") << true << QByteArray("DIRK") << false;
+    QTest::newRow("name the walk finds first") << true << QByteArray("first") << true;
+    QTest::newRow("id only the directory knows, name shadowed")
+        << true << QByteArray("5002") << true;
+    QTest::newRow("unknown everywhere") << true << QByteArray("5999") << false;
+    QTest::newRow("group by id") << false << QByteArray("5000") << true;
+    QTest::newRow("group by name") << false << QByteArray("directors") << true;
+    QTest::newRow("group with 900 members") << false << QByteArray("crowd") << true;
+    QTest::newRow("group name in another case") << false << QByteArray("Directors") << false;
+}
+
+// Directory services answer lookups by key but refuse to enumerate: the lookups must find
+// what getent finds for the same key, exactly as the name was asked.
+void AccountsTest::directoryAccounts()
+{
+    if (!directoryFixture())
+        QSKIP("this run has no non-enumerating account source");
+    QFETCH(bool, users);
+    QFETCH(QByteArray, key);
+    QFETCH(bool, found);
+
+    Getent::Entry expected = Getent::lookup(users ? "passwd" : "group", key);
+    bool isId = false;
+    key.toUInt(&isId);
+    if (!isId && expected.name != key)
+        expected = {};
+    QCOMPARE(!expected.name.isEmpty(), found);
+
+    bool ok = !found;
+    if (isId) {
+        const unsigned int id = key.toUInt();
+        const QString name = users ? Common::nameByUid(id, &ok) : Common::nameByGid(id, &ok);
+        QCOMPARE(ok, found);
+        QCOMPARE(name, found ? QString::fromLocal8Bit(expected.name) : QString());
+        if (users)
+            QCOMPARE(Common::homeDirByUid(id),
+                     found ? QString::fromLocal8Bit(expected.home) : QString());
+    } else {
+        const QString name = QString::fromLocal8Bit(key);
+        const unsigned int id = users ? Common::uidByName(name, &ok) : Common::gidByName(name, &ok);
+        QCOMPARE(ok, found);
+        QCOMPARE(id, found ? expected.id : Common::NotFound);
+    }
+    // Counts see only what the walk lists.
+    const int walked = int(Getent::entries(users ? "passwd" : "group").size());
+    QCOMPARE(users ? Common::userCount(0) : Common::groupCount(0), walked);
 }
 
 void AccountsTest::uniqueName_data()

@@ -23,7 +23,10 @@ class NativeIconProvider;
  *
  * The account queries walk the system's user or group database from its start on every
  * call; nothing is cached. They answer a missing entry with a null string or with the id
- * 4294967295 and report through the optional \a ok flag.
+ * 4294967295 and report through the optional \a ok flag. The lookups by id or name ask the
+ * C library directly for the entry when the walk finds none, so accounts of directory
+ * services that refuse enumeration are found as well; the counts see only what the walk
+ * lists.
  *
  * \code
  * bool found = false;
@@ -42,7 +45,9 @@ public:
     //! The id that uidByName() and gidByName() answer when nothing matches.
     static constexpr unsigned int NotFound = 0xFFFFFFFFu;
 
-    //! The single instance, built at the first call; never null afterwards.
+    //! The single instance, built at the first call; never null. Plugin code that calls it
+    //! while that first call is still scanning the plugin directory gets the same instance,
+    //! already usable, before the first call has returned it.
     static Common *ptr();
 
     //! Login name of the first user with \a uid; a null string when there is none.

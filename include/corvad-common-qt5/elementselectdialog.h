@@ -18,7 +18,8 @@ namespace CorvadQt5 {
 /*!
  * A modal choice of a local user, a local group or "other". Users and groups come straight
  * from the account databases, in database order; the ids 1 to 299 and the excluded ids are
- * not offered.
+ * not offered. Only accounts that the databases enumerate are listed: a directory service
+ * that refuses enumeration contributes none.
  *
  * \code
  * CorvadQt5::ElementSelectDialog dialog({0}, {}, CorvadQt5::ElementSelectDialog::AllMode, this);

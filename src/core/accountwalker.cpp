@@ -14,6 +14,30 @@ namespace {
 constexpr std::size_t InitialBufferSize = 4096;
 constexpr std::size_t MaximumBufferSize = std::size_t(16) << 20;
 
+// Starts on the stack and doubles on the heap, up to a cap, when an entry does not fit.
+class GrowingBuffer
+{
+public:
+    char *data() { return m_heap.empty() ? m_stack : m_heap.data(); }
+    std::size_t size() const { return m_size; }
+
+    // glibc answers ERANGE (and reads the same entry again); nss_wrapper answers -1 with errno
+    // set to ERANGE. Both mean: retry with a larger buffer, which this makes if it may.
+    bool growAfter(int result, int error)
+    {
+        if (!(result == ERANGE || (result == -1 && error == ERANGE)) || m_size >= MaximumBufferSize)
+            return false;
+        m_size *= 2;
+        m_heap.resize(m_size);
+        return true;
+    }
+
+private:
+    char m_stack[InitialBufferSize];
+    std::vector<char> m_heap;
+    std::size_t m_size = InitialBufferSize;
+};
+
 template <typename Entry>
 struct Database
 {
@@ -30,13 +54,6 @@ struct CloseOnExit
     CloseOnExit &operator=(const CloseOnExit &) = delete;
 };
 
-// glibc answers ERANGE and reads the same entry again; nss_wrapper answers -1 with errno set
-// to ERANGE and goes on with the next one. Both mean: retry with a larger buffer.
-bool bufferTooSmall(int result, int error)
-{
-    return result == ERANGE || (result == -1 && error == ERANGE);
-}
-
 template <typename Entry>
 void walk(const Database<Entry> &database, const std::function<bool(const Entry &)> &visit)
 {
@@ -44,25 +61,36 @@ void walk(const Database<Entry> &database, const std::function<bool(const Entry 
     const CloseOnExit closer{database.close};
 
     Entry record{};
-    char stackBuffer[InitialBufferSize];
-    std::vector<char> heapBuffer;
-    char *buffer = stackBuffer;
-    std::size_t size = sizeof stackBuffer;
-
+    GrowingBuffer buffer;
     for (;;) {
         Entry *entry = nullptr;
         errno = 0;
-        const int result = database.readNext(&record, buffer, size, &entry);
+        const int result = database.readNext(&record, buffer.data(), buffer.size(), &entry);
         if (result == 0) {
             if (!entry || !visit(*entry))
                 return;
             continue;
         }
-        if (!bufferTooSmall(result, errno) || size >= MaximumBufferSize)
+        if (!buffer.growAfter(result, errno))
             return;
-        size *= 2;
-        heapBuffer.resize(size);
-        buffer = heapBuffer.data();
+    }
+}
+
+// Fits getpwuid_r, getpwnam_r, getgrgid_r and getgrnam_r alike.
+template <typename Entry, typename Key>
+bool lookUp(int (*lookup)(Key, Entry *, char *, std::size_t, Entry **), Key key,
+            const std::function<bool(const Entry &)> &take)
+{
+    Entry record{};
+    GrowingBuffer buffer;
+    for (;;) {
+        Entry *entry = nullptr;
+        errno = 0;
+        const int result = lookup(key, &record, buffer.data(), buffer.size(), &entry);
+        if (result == 0)
+            return entry && take(*entry);
+        if (!buffer.growAfter(result, errno))
+            return false;
     }
 }
 
@@ -76,6 +104,26 @@ void forEachUser(const UserVisitor &visit)
 void forEachGroup(const GroupVisitor &visit)
 {
     walk<group>({setgrent, endgrent, getgrent_r}, visit);
+}
+
+bool userById(unsigned int uid, const UserTaker &take)
+{
+    return lookUp<passwd, uid_t>(getpwuid_r, uid, take);
+}
+
+bool userByName(const QByteArray &name, const UserTaker &take)
+{
+    return lookUp<passwd, const char *>(getpwnam_r, name.constData(), take);
+}
+
+bool groupById(unsigned int gid, const GroupTaker &take)
+{
+    return lookUp<group, gid_t>(getgrgid_r, gid, take);
+}
+
+bool groupByName(const QByteArray &name, const GroupTaker &take)
+{
+    return lookUp<group, const char *>(getgrnam_r, name.constData(), take);
 }
 
 } // namespace CorvadQt5::Accounts

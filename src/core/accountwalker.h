@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+#include <QByteArray>
+
 #include <functional>
 
 struct group;
@@ -18,5 +20,16 @@ using GroupVisitor = std::function<bool(const group &)>;
 // not end the walk; the buffer grows once and allocates nothing per entry afterwards.
 void forEachUser(const UserVisitor &visit);
 void forEachGroup(const GroupVisitor &visit);
+
+// Ask the database for one entry by key. Directory services answer these even where they
+// refuse to enumerate. The entry the C library answers with is handed to \a take, which says
+// whether it is the one wanted; the result is that answer, false when there was no entry.
+using UserTaker = std::function<bool(const passwd &)>;
+using GroupTaker = std::function<bool(const group &)>;
+
+bool userById(unsigned int uid, const UserTaker &take);
+bool userByName(const QByteArray &name, const UserTaker &take);
+bool groupById(unsigned int gid, const GroupTaker &take);
+bool groupByName(const QByteArray &name, const GroupTaker &take);
 
 } // namespace CorvadQt5::Accounts

@@ -23,10 +23,12 @@ bool sameName(const char *entryName, const QByteArray &wanted)
            std::memcmp(entryName, wanted.constData(), std::size_t(wanted.size())) == 0;
 }
 
-// Hands the first entry that matches to take(); answers whether there was one.
-template <typename Entry, typename Match, typename Take>
+// Hands the first entry that matches to take(), walking the database in order; only when
+// the walk has none is the C library asked directly, so that accounts of directory services
+// that do not enumerate are found too. Answers whether there was one.
+template <typename Entry, typename Match, typename Take, typename Ask>
 bool findFirst(void (*forEach)(const std::function<bool(const Entry &)> &), Match matches,
-               Take take)
+               Take take, Ask ask)
 {
     bool found = false;
     forEach([&](const Entry &entry) {
@@ -36,7 +38,12 @@ bool findFirst(void (*forEach)(const std::function<bool(const Entry &)> &), Matc
         found = true;
         return false;
     });
-    return found;
+    return found || ask([&](const Entry &entry) {
+               if (!matches(entry))
+                   return false;
+               take(entry);
+               return true;
+           });
 }
 
 void report(bool found, bool *ok)
@@ -58,6 +65,9 @@ Common::Common()
 {
     m_nativeIconProvider = new NativeIconProvider;
     m_plugin = new DesktopIntegrationPlugin(m_nativeIconProvider);
+    // Plugin code run by the scan may ask for the instance already: it gets this one, which
+    // is complete but for the scan's registrations.
+    m_ptr = this;
     // The scan registers the desktop-integration plugins; the list itself is not needed.
     PluginManager::ptr()->pluginHandles(Plugin::DesktopIntegrationType);
 }
@@ -65,7 +75,7 @@ Common::Common()
 Common *Common::ptr()
 {
     if (!m_ptr)
-        m_ptr = new Common; // a throwing constructor frees the memory and leaves m_ptr null
+        m_ptr = new Common;
     return m_ptr;
 }
 
@@ -74,7 +84,8 @@ QString Common::nameByUid(unsigned int uid, bool *ok)
     QString name;
     const bool found = findFirst(
         Accounts::forEachUser, [uid](const passwd &entry) { return entry.pw_uid == uid; },
-        [&name](const passwd &entry) { name = QString::fromLocal8Bit(entry.pw_name); });
+        [&name](const passwd &entry) { name = QString::fromLocal8Bit(entry.pw_name); },
+        [uid](const Accounts::UserTaker &take) { return Accounts::userById(uid, take); });
     report(found, ok);
     return name;
 }
@@ -84,7 +95,8 @@ QString Common::nameByGid(unsigned int gid, bool *ok)
     QString name;
     const bool found = findFirst(
         Accounts::forEachGroup, [gid](const group &entry) { return entry.gr_gid == gid; },
-        [&name](const group &entry) { name = QString::fromLocal8Bit(entry.gr_name); });
+        [&name](const group &entry) { name = QString::fromLocal8Bit(entry.gr_name); },
+        [gid](const Accounts::GroupTaker &take) { return Accounts::groupById(gid, take); });
     report(found, ok);
     return name;
 }
@@ -96,7 +108,8 @@ unsigned int Common::uidByName(const QString &name, bool *ok)
     const bool found = findFirst(
         Accounts::forEachUser,
         [&wanted](const passwd &entry) { return sameName(entry.pw_name, wanted); },
-        [&uid](const passwd &entry) { uid = entry.pw_uid; });
+        [&uid](const passwd &entry) { uid = entry.pw_uid; },
+        [&wanted](const Accounts::UserTaker &take) { return Accounts::userByName(wanted, take); });
     report(found, ok);
     return uid;
 }
@@ -108,7 +121,10 @@ unsigned int Common::gidByName(const QString &name, bool *ok)
     const bool found = findFirst(
         Accounts::forEachGroup,
         [&wanted](const group &entry) { return sameName(entry.gr_name, wanted); },
-        [&gid](const group &entry) { gid = entry.gr_gid; });
+        [&gid](const group &entry) { gid = entry.gr_gid; },
+        [&wanted](const Accounts::GroupTaker &take) {
+            return Accounts::groupByName(wanted, take);
+        });
     report(found, ok);
     return gid;
 }
@@ -118,7 +134,8 @@ QString Common::homeDirByUid(unsigned int uid)
     QString home;
     findFirst(
         Accounts::forEachUser, [uid](const passwd &entry) { return entry.pw_uid == uid; },
-        [&home](const passwd &entry) { home = QString::fromLocal8Bit(entry.pw_dir); });
+        [&home](const passwd &entry) { home = QString::fromLocal8Bit(entry.pw_dir); },
+        [uid](const Accounts::UserTaker &take) { return Accounts::userById(uid, take); });
     return home;
 }
 

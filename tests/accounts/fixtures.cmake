@@ -1,6 +1,7 @@
 # Writes the account fixtures: <dir>/plain/{passwd,group} for nss_wrapper, which skips entries
 # larger than the caller's buffer, and <dir>/full/ with two entries of about 5000 bytes for
-# glibc's own files backend.
+# glibc's own files backend; <dir>/directory/ has the same files and an nsswitch.conf that
+# adds the non-enumerating test module after them.
 function(corvadqt5_write_account_fixtures dir)
     string(ASCII 233 e_acute) # Latin-1: not valid in a UTF-8 locale
     string(REPEAT "x" 5000 long_gecos)
@@ -28,10 +29,10 @@ function(corvadqt5_write_account_fixtures dir)
         "twin-shadow:x:1002:" "caf${e_acute}:x:1005:")
     set(group_tail "after:x:1007:" "nogroup:x:65534:" "max:x:4294967295:")
 
-    foreach(kind plain full)
+    foreach(kind plain full directory)
         set(passwd ${passwd_head})
         set(group ${group_head})
-        if(kind STREQUAL "full")
+        if(NOT kind STREQUAL "plain")
             list(APPEND passwd "long:x:1006:1006:${long_gecos}:/home/long:/bin/sh")
             list(APPEND group "big:x:1006:${long_members}last")
         endif()
@@ -43,4 +44,6 @@ function(corvadqt5_write_account_fixtures dir)
         file(WRITE ${dir}/${kind}/group "${group_text}\n")
     endforeach()
     file(WRITE ${dir}/nsswitch.conf "passwd: files\ngroup: files\nshadow: files\n")
+    file(WRITE ${dir}/directory/nsswitch.conf
+        "passwd: files corvaddir\ngroup: files corvaddir\nshadow: files\n")
 endfunction()

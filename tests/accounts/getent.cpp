@@ -95,10 +95,12 @@ void compareChooser(Checker &check, bool users, const QList<Entry> &list)
 
 } // namespace
 
-QList<Entry> entries(const char *database)
+namespace {
+
+QList<Entry> run(const QStringList &arguments)
 {
     QProcess process;
-    process.start(QStringLiteral("getent"), {QLatin1String(database)});
+    process.start(QStringLiteral("getent"), arguments);
     if (!process.waitForFinished(60000))
         return {};
     QList<Entry> list;
@@ -109,6 +111,18 @@ QList<Entry> entries(const char *database)
         list.append({fields[0], fields[2].toUInt(), fields.size() > 5 ? fields[5] : QByteArray()});
     }
     return list;
+}
+
+} // namespace
+
+QList<Entry> entries(const char *database)
+{
+    return run({QLatin1String(database)});
+}
+
+Entry lookup(const char *database, const QByteArray &key)
+{
+    return run({QLatin1String(database), QString::fromLocal8Bit(key)}).value(0);
 }
 
 int mismatches(QStringList *report)

@@ -18,6 +18,8 @@ struct Entry
 };
 
 QList<Entry> entries(const char *database); // "passwd" or "group"
+// getent's answer to one key (an id or a name); an empty name when it found nothing.
+Entry lookup(const char *database, const QByteArray &key);
 
 // Compares every lookup, count and chooser list of the library with getent's listing of the
 // active databases; describes each disagreement in \a report and returns how many there were.
