@@ -10,6 +10,9 @@
 #include <QtTest>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
 
 using namespace CorvadQt5;
 
@@ -23,21 +26,51 @@ struct Destruction
     bool libraryStillMapped;
 };
 QList<Destruction> destructions;
+QStringList loads;
 QStringList messages;
 
-QStringList mappedPluginFiles()
+struct Mapping
+{
+    quintptr start;
+    quintptr end;
+    QString file;
+};
+
+// The kernel names the file a mapping came from, whatever name it was loaded under.
+QList<Mapping> mappings()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     if (!maps.open(QIODevice::ReadOnly))
         return {};
-    QStringList files;
+    QList<Mapping> list;
     for (const QByteArray &line : maps.readAll().split('\n')) {
         const int at = line.indexOf('/');
-        const QString file = at < 0 ? QString() : QString::fromLocal8Bit(line.mid(at));
-        if (file.startsWith(PluginDir) && !files.contains(file))
-            files << file;
+        const QList<QByteArray> range = line.left(line.indexOf(' ')).split('-');
+        if (at >= 0 && range.size() == 2)
+            list.append({range[0].toULongLong(nullptr, 16), range[1].toULongLong(nullptr, 16),
+                         QString::fromLocal8Bit(line.mid(at))});
+    }
+    return list;
+}
+
+QStringList mappedPluginFiles()
+{
+    QStringList files;
+    for (const Mapping &mapping : mappings()) {
+        if (mapping.file.startsWith(PluginDir) && !files.contains(mapping.file))
+            files << mapping.file;
     }
     return files;
+}
+
+QString fileMappedAt(const void *address)
+{
+    const auto at = reinterpret_cast<quintptr>(address);
+    for (const Mapping &mapping : mappings()) {
+        if (mapping.start <= at && at < mapping.end)
+            return mapping.file;
+    }
+    return {};
 }
 
 QString install(const char *built, const QString &name)
@@ -47,11 +80,16 @@ QString install(const char *built, const QString &name)
     return QFile::copy(QString::fromLocal8Bit(built), path) ? path : QString();
 }
 
+// Asks the plugin already loaded from \a path, without loading it or keeping it loaded.
 int callsOf(const QString &path, const char *counter)
 {
-    QLibrary library(path); // shares the handle's load, if any
-    const auto calls = reinterpret_cast<int (*)()>(library.resolve(counter));
-    return calls ? calls() : -1;
+    void *loaded = dlopen(QFile::encodeName(path).constData(), RTLD_LAZY | RTLD_NOLOAD);
+    if (!loaded)
+        return -1;
+    const auto calls = reinterpret_cast<int (*)()>(dlsym(loaded, counter));
+    const int answer = calls ? calls() : -1;
+    dlclose(loaded);
+    return answer;
 }
 
 QList<PluginHandle *> handlesOf(Plugin::Type type)
@@ -81,6 +119,21 @@ void writeFile(const QString &name, const QByteArray &content)
         file.write(content);
 }
 
+bool makeFifo(const QString &path)
+{
+    return mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+}
+
+void setMode(const QString &path, mode_t mode)
+{
+    QVERIFY(chmod(QFile::encodeName(path).constData(), mode) == 0);
+}
+
+void setOwner(const QString &path, uid_t owner)
+{
+    QVERIFY(lchown(QFile::encodeName(path).constData(), owner, owner) == 0);
+}
+
 // Files the scan must survive and skip: names it never opens, and ".so" files that are no
 // plugins or only half of one.
 void createHostileSet()
@@ -99,6 +152,8 @@ void createHostileSet()
     writeFile(QStringLiteral("empty.so"), QByteArray());
     QDir().mkpath(PluginDir + QStringLiteral("/d.so"));
     QFile::link(PluginDir + QStringLiteral("/missing"), PluginDir + QStringLiteral("/dangling.so"));
+    makeFifo(PluginDir + QStringLiteral("/fifo.so"));
+    QFile::link(QStringLiteral("/dev/null"), PluginDir + QStringLiteral("/device.so"));
 }
 
 } // namespace
@@ -107,9 +162,13 @@ void createHostileSet()
 // that file was still mapped, i.e. the library not yet unloaded.
 extern "C" Q_DECL_EXPORT void corvadTestPluginDestroyed(void *token)
 {
-    Dl_info info{};
-    const QString file = dladdr(token, &info) ? QString::fromLocal8Bit(info.dli_fname) : QString();
+    const QString file = fileMappedAt(token);
     destructions.append({file, mappedPluginFiles().contains(file)});
+}
+
+extern "C" Q_DECL_EXPORT void corvadTestPluginLoaded(void *token)
+{
+    loads << fileMappedAt(token);
 }
 
 class PluginsTest : public QObject
@@ -140,11 +199,18 @@ private Q_SLOTS:
     void releaseDeletesLowerTypesFirst();
     void hostileFilesAreSkipped();
     void repeatedScansLeakNothing();
+    void unsafeCandidatesAreRefused_data();
+    void unsafeCandidatesAreRefused();
+    void onlyTheCheckedFileIsLoaded_data();
+    void onlyTheCheckedFileIsLoaded();
+    void fifoSwappedInBetweenScans();
     void examplePluginIsRegistered();
 };
 
 void PluginsTest::initTestCase()
 {
+    umask(022); // a group-writable plugin directory would be refused
+
     qInstallMessageHandler(
         [](QtMsgType, const QMessageLogContext &, const QString &message) { messages << message; });
 }
@@ -154,6 +220,7 @@ void PluginsTest::init()
     QDir(PluginDir).removeRecursively();
     QVERIFY(QDir().mkpath(PluginDir));
     destructions.clear();
+    loads.clear();
     messages.clear();
 }
 
@@ -390,6 +457,120 @@ void PluginsTest::repeatedScansLeakNothing()
     QCOMPARE(mappedPluginFiles(), mapped);
     QCOMPARE(mapped.size(), 1);
     QCOMPARE(openDescriptors(), descriptors);
+}
+
+void PluginsTest::unsafeCandidatesAreRefused_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("taken");
+
+    QTest::newRow("0644 file in a 0755 directory") << QStringLiteral("safe") << true;
+    QTest::newRow("link to a safe file elsewhere") << QStringLiteral("link safe") << true;
+    QTest::newRow("world-writable file") << QStringLiteral("file 0666") << false;
+    QTest::newRow("group-writable file") << QStringLiteral("file 0664") << false;
+    QTest::newRow("file of another user") << QStringLiteral("file owner") << false;
+    QTest::newRow("world-writable directory") << QStringLiteral("dir 0777") << false;
+    QTest::newRow("sticky world-writable directory") << QStringLiteral("dir 01777") << false;
+    QTest::newRow("group-writable directory") << QStringLiteral("dir 0775") << false;
+    QTest::newRow("directory of another user") << QStringLiteral("dir owner") << false;
+    QTest::newRow("link to a world-writable file") << QStringLiteral("link 0666") << false;
+    QTest::newRow("link to a file of another user") << QStringLiteral("link owner") << false;
+}
+
+// Whoever can write a plugin runs code in every application that scans it.
+void PluginsTest::unsafeCandidatesAreRefused()
+{
+    QFETCH(QString, setup);
+    QFETCH(bool, taken);
+    if (setup.endsWith(QLatin1String("owner")) && geteuid() != 0)
+        QSKIP("giving a file to another owner needs root");
+
+    const QString elsewhere = PluginDir + QStringLiteral("-elsewhere");
+    QDir(elsewhere).removeRecursively();
+    QVERIFY(QDir().mkpath(elsewhere));
+    const QString path = PluginDir + QStringLiteral("/candidate.so");
+    QString file = path;
+    if (setup.startsWith(QLatin1String("link"))) {
+        file = elsewhere + QStringLiteral("/target.so");
+        QVERIFY(QFile::link(file, path));
+    }
+    QVERIFY(QFile::copy(QStringLiteral(TEST_PLUGIN_type1), file));
+    setMode(file, 0644);
+    const QString what = setup.section(QLatin1Char(' '), 1);
+    const QString target = setup.startsWith(QLatin1String("dir")) ? PluginDir : file;
+    if (what == QLatin1String("owner"))
+        setOwner(target, 54321);
+    else if (!what.isEmpty())
+        setMode(target, mode_t(what.toUInt(nullptr, 8)));
+
+    const QStringList expected = taken ? QStringList{path} : QStringList();
+    QCOMPARE(pathsOf(handlesOf(Plugin::DesktopIntegrationType)), expected);
+    QCOMPARE(loads, taken ? QStringList{file} : QStringList());
+    PluginManager::ptr()->release();
+    setMode(PluginDir, 0755);
+    QDir(elsewhere).removeRecursively();
+}
+
+void PluginsTest::onlyTheCheckedFileIsLoaded_data()
+{
+    QTest::addColumn<QString>("subdirectory");
+    QTest::addColumn<QString>("content");
+
+    // Directories the dynamic loader knows as hardware-capability variants of a library.
+    for (const char *subdirectory : {"haswell", "x86_64", "tls", "glibc-hwcaps/x86-64-v3"}) {
+        for (const char *content : {"fifo", "truncated", "other plugin"})
+            QTest::addRow("%s: %s", subdirectory, content)
+                << QString::fromLatin1(subdirectory) << QString::fromLatin1(content);
+    }
+}
+
+// A file placed beside the candidate under the same name must never be what is loaded:
+// a FIFO there hung the scan, a truncated copy crashed it, another plugin ran instead.
+void PluginsTest::onlyTheCheckedFileIsLoaded()
+{
+    QFETCH(QString, subdirectory);
+    QFETCH(QString, content);
+
+    const QString valid = install(TEST_PLUGIN_type1, QStringLiteral("valid.so"));
+    const QString variant =
+        PluginDir + QLatin1Char('/') + subdirectory + QStringLiteral("/valid.so");
+    QVERIFY(QDir().mkpath(QFileInfo(variant).path()));
+    if (content == QLatin1String("fifo")) {
+        QVERIFY(makeFifo(variant));
+    } else if (content == QLatin1String("truncated")) {
+        QFile whole(valid);
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        QFile part(variant);
+        QVERIFY(part.open(QIODevice::WriteOnly));
+        part.write(whole.read(600));
+    } else {
+        QVERIFY(QFile::copy(QStringLiteral(TEST_PLUGIN_type2), variant));
+    }
+
+    const QList<PluginHandle *> handles = handlesOf(Plugin::DesktopIntegrationType);
+    QCOMPARE(pathsOf(handles), QStringList{valid});
+    QCOMPARE(int(handles[0]->type()), 1);
+    QCOMPARE(loads, QStringList{valid});
+    QCOMPARE(mappedPluginFiles(), QStringList{valid});
+}
+
+// A FIFO renamed over a registered plugin between two scans neither blocks the next scan nor
+// disturbs the handle that was loaded before.
+void PluginsTest::fifoSwappedInBetweenScans()
+{
+    const QString path = install(TEST_PLUGIN_type1, QStringLiteral("swapped.so"));
+    const QList<PluginHandle *> first = handlesOf(Plugin::DesktopIntegrationType);
+    QCOMPARE(pathsOf(first), QStringList{path});
+    const QString fifo = PluginDir + QStringLiteral("/incoming");
+    QVERIFY(makeFifo(fifo));
+    QVERIFY(::rename(QFile::encodeName(fifo).constData(), QFile::encodeName(path).constData()) ==
+            0);
+
+    QCOMPARE(handlesOf(Plugin::DesktopIntegrationType), first);
+    QVERIFY(first[0]->staticInstance());
+    PluginManager::ptr()->release();
+    QCOMPARE(handlesOf(Plugin::DesktopIntegrationType), QList<PluginHandle *>());
+    QCOMPARE(loads, QStringList{path});
 }
 
 // What the kit builds from the example's three lines is a plugin the manager keeps.

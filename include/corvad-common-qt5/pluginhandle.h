@@ -16,6 +16,12 @@ namespace CorvadQt5 {
  * the library. A file that is missing, is not a library, fails to load or lacks a symbol
  * gives an invalid handle; nothing is reported.
  *
+ * The file is opened once and exactly that file is loaded. It is refused like any other
+ * non-plugin when it (after following links) is not a regular file, when it or its
+ * directory is writable by group or others, or when either is owned by someone other than
+ * root or the process's effective user: whoever could write there could run code in every
+ * application. corvad-qt5-plugininfo says which rule refused a file.
+ *
  * \code
  * CorvadQt5::PluginHandle handle(QStringLiteral("/usr/lib/corvad-qt5/libmine.so"));
  * if (handle.isValid() && handle.type() == CorvadQt5::Plugin::DesktopIntegrationType)

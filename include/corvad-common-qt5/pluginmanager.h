@@ -24,6 +24,10 @@ class PluginHandle;
  * opens each file whose name ends in ".so". Valid plugins of the requested type that are not
  * yet registered are kept loaded; the others are unloaded again. The manager owns the handles;
  * only release() deletes them, and afterwards the registry is empty.
+ *
+ * Only files that no one but root or the process's own user could have written are loaded
+ * (see PluginHandle). A pluginHandles() call made by plugin code while a scan is running
+ * does not scan again: it returns what is registered for its type so far.
  */
 class CORVADQT5_EXPORT PluginManager
 {

@@ -2,32 +2,36 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "elfcheck.h"
 
-#include <QFile>
-
+#include <cstdint>
 #include <cstring>
 #include <elf.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace CorvadQt5 {
 namespace {
 
-template <typename Header, typename ProgramHeader>
-bool segmentsInside(QFile &file)
+template <typename T>
+bool readAt(int descriptor, T *into, unsigned long long at)
 {
-    const qint64 size = file.size();
+    return at <= static_cast<unsigned long long>(INT64_MAX) &&
+           pread(descriptor, into, sizeof(T), off_t(at)) == ssize_t(sizeof(T));
+}
+
+template <typename Header, typename ProgramHeader>
+bool segmentsInside(int descriptor, unsigned long long size)
+{
     Header header;
-    if (!file.seek(0) ||
-        file.read(reinterpret_cast<char *>(&header), sizeof header) != sizeof header)
+    if (!readAt(descriptor, &header, 0))
         return false;
     if (header.e_phentsize != sizeof(ProgramHeader))
         return header.e_phnum == 0;
     for (unsigned int i = 0; i < header.e_phnum; ++i) {
         ProgramHeader segment;
-        const qint64 at = qint64(header.e_phoff) + qint64(i) * qint64(sizeof segment);
-        if (at < 0 || !file.seek(at) ||
-            file.read(reinterpret_cast<char *>(&segment), sizeof segment) != sizeof segment)
+        if (!readAt(descriptor, &segment, header.e_phoff + i * sizeof segment))
             return false;
-        if (segment.p_type == PT_LOAD && (segment.p_offset > quint64(size) ||
-                                          segment.p_filesz > quint64(size) - segment.p_offset))
+        if (segment.p_type == PT_LOAD &&
+            (segment.p_offset > size || segment.p_filesz > size - segment.p_offset))
             return false;
     }
     return true;
@@ -35,20 +39,19 @@ bool segmentsInside(QFile &file)
 
 } // namespace
 
-bool elfSegmentsInsideFile(const QString &path)
+bool elfSegmentsInsideFile(int descriptor)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return true; // the loader will fail on it by itself
+    struct stat status;
     unsigned char ident[EI_NIDENT] = {};
-    if (file.read(reinterpret_cast<char *>(ident), EI_NIDENT) != EI_NIDENT ||
+    if (fstat(descriptor, &status) != 0 || !readAt(descriptor, &ident, 0) ||
         std::memcmp(ident, ELFMAG, SELFMAG) != 0)
         return true;
+    const auto size = static_cast<unsigned long long>(status.st_size);
     switch (ident[EI_CLASS]) {
     case ELFCLASS64:
-        return segmentsInside<Elf64_Ehdr, Elf64_Phdr>(file);
+        return segmentsInside<Elf64_Ehdr, Elf64_Phdr>(descriptor, size);
     case ELFCLASS32:
-        return segmentsInside<Elf32_Ehdr, Elf32_Phdr>(file);
+        return segmentsInside<Elf32_Ehdr, Elf32_Phdr>(descriptor, size);
     default:
         return true;
     }

@@ -2,21 +2,14 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include <corvad-common-qt5/pluginhandle.h>
 
-#include "elfcheck.h"
-
-#include <QFileInfo>
-#include <QLibrary>
+#include "checkedlibrary.h"
 
 namespace CorvadQt5 {
 
-PluginHandle::PluginHandle(const QString &path) : m_library(new QLibrary), m_path(path)
+PluginHandle::PluginHandle(const QString &path) : m_library(new CheckedLibrary), m_path(path)
 {
-    const QFileInfo file(path);
-    if (!file.exists() || !file.isFile() || !QLibrary::isLibrary(path) ||
-        !elfSegmentsInsideFile(path))
-        return;
-    m_library->setFileName(path);
-    if (!m_library->load())
+    if (!QLibrary::isLibrary(path) ||
+        static_cast<CheckedLibrary *>(m_library)->loadChecked(path) != CheckedLibrary::Loaded)
         return;
     m_typeEntry = reinterpret_cast<PluginTypeEntry>(m_library->resolve("corvadQt5PluginType"));
     m_instanceEntry =

@@ -11,6 +11,21 @@
 #include <algorithm>
 
 namespace CorvadQt5 {
+namespace {
+
+// Plugin code runs during a scan (static initialisers, type entries); a scan it starts
+// would load the same files again and, from a type entry, recurse without end.
+bool scanning = false;
+
+struct ScanGuard
+{
+    ScanGuard() { scanning = true; }
+    ~ScanGuard() { scanning = false; }
+    ScanGuard(const ScanGuard &) = delete;
+    ScanGuard &operator=(const ScanGuard &) = delete;
+};
+
+} // namespace
 
 PluginManager *PluginManager::m_ptr = nullptr;
 
@@ -27,6 +42,9 @@ PluginManager::~PluginManager() = default;
 
 QList<PluginHandle *> PluginManager::pluginHandles(Plugin::Type type)
 {
+    if (scanning)
+        return m_registry.value(type);
+    const ScanGuard guard;
     const QString directory = FixedPaths::pluginDirectory();
     // NoSort applies QDir's own default for a path: case-insensitive name order.
     const QStringList names =

@@ -5,7 +5,12 @@
 //   TEST_PLUGIN_NO_TYPE     no corvadQt5PluginType
 //   TEST_PLUGIN_NO_INSTANCE no corvadQt5PluginInstance
 //   TEST_PLUGIN_NULL_FIRST  the first instance call answers null
+//   TEST_PLUGIN_ASKS_COMMON_AT_LOAD   a static initialiser calls Common::ptr()
+//   TEST_PLUGIN_ASKS_COMMON_FOR_TYPE  the type entry calls Common::ptr()
+//   TEST_PLUGIN_ASKS_MANAGER_FOR_TYPE the type entry asks the manager for its plugins
+#include <corvad-common-qt5/common.h>
 #include <corvad-common-qt5/plugin.h>
+#include <corvad-common-qt5/pluginmanager.h>
 
 #include <dlfcn.h>
 
@@ -14,13 +19,24 @@ namespace {
 int typeCalls = 0;
 int instanceCalls = 0;
 
+using Recorder = void (*)(void *);
+
+// Tells the test program, if it listens, which file was just loaded.
+const struct AnnounceLoad
+{
+    AnnounceLoad()
+    {
+        if (auto record = reinterpret_cast<Recorder>(dlsym(RTLD_DEFAULT, "corvadTestPluginLoaded")))
+            record(reinterpret_cast<void *>(&typeCalls));
+    }
+} announceLoad;
+
 // Tells the test program, if it listens, that an object of this plugin was destroyed.
 class TestPlugin : public CorvadQt5::Plugin
 {
 public:
     ~TestPlugin() override
     {
-        using Recorder = void (*)(void *);
         if (auto record =
                 reinterpret_cast<Recorder>(dlsym(RTLD_DEFAULT, "corvadTestPluginDestroyed")))
             record(reinterpret_cast<void *>(&instanceCalls));
@@ -28,6 +44,21 @@ public:
 };
 
 } // namespace
+
+// What Common::ptr() answered plugin code that called it while the plugin was scanned.
+CorvadQt5::Common *commonSeen = nullptr;
+
+#ifdef TEST_PLUGIN_ASKS_COMMON_AT_LOAD
+const struct AskAtLoad
+{
+    AskAtLoad() { commonSeen = CorvadQt5::Common::ptr(); }
+} askAtLoad;
+#endif
+
+extern "C" Q_DECL_EXPORT void *corvadTestCommonSeen()
+{
+    return commonSeen;
+}
 
 extern "C" Q_DECL_EXPORT int corvadTestTypeCalls()
 {
@@ -43,6 +74,12 @@ extern "C" Q_DECL_EXPORT int corvadTestInstanceCalls()
 extern "C" Q_DECL_EXPORT CorvadQt5::Plugin::Type corvadQt5PluginType()
 {
     ++typeCalls;
+#ifdef TEST_PLUGIN_ASKS_COMMON_FOR_TYPE
+    commonSeen = CorvadQt5::Common::ptr();
+#endif
+#ifdef TEST_PLUGIN_ASKS_MANAGER_FOR_TYPE
+    CorvadQt5::PluginManager::ptr()->pluginHandles(CorvadQt5::Plugin::Type(TEST_PLUGIN_TYPE));
+#endif
     return CorvadQt5::Plugin::Type(TEST_PLUGIN_TYPE);
 }
 #endif

@@ -7,13 +7,14 @@
 // at the plugin directory. Exits 0 when every named file, and every file of a named directory
 // that the manager would open, is a valid plugin.
 #include "core/fixedpaths.h"
-#include "plugins/elfcheck.h"
+#include "plugins/checkedlibrary.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QTextStream>
+
+using CorvadQt5::CheckedLibrary;
 
 namespace {
 
@@ -26,16 +27,39 @@ struct Verdict
     bool scanned = true; // false: a directory scan would not even open it
 };
 
+const char *refusal(CheckedLibrary::Verdict verdict)
+{
+    switch (verdict) {
+    case CheckedLibrary::Missing:
+        return "cannot be opened";
+    case CheckedLibrary::NotRegularFile:
+        return "not a regular file (after following links)";
+    case CheckedLibrary::UnsafeFileOwner:
+        return "unsafe: the file is owned by someone other than root or this user";
+    case CheckedLibrary::UnsafeFileMode:
+        return "unsafe: the file is writable by group or others";
+    case CheckedLibrary::UnsafeDirectoryOwner:
+        return "unsafe: its directory is owned by someone other than root or this user";
+    case CheckedLibrary::UnsafeDirectoryMode:
+        return "unsafe: its directory is writable by group or others";
+    case CheckedLibrary::SegmentsOutsideFile:
+        return "truncated (segments reach past the end of the file)";
+    default:
+        return "does not load";
+    }
+}
+
 Verdict inspectLibrary(const QString &path)
 {
-    if (!CorvadQt5::elfSegmentsInsideFile(path)) {
-        out << "  load:    refused: truncated (segments reach past the end of the file)\n";
-        return {false, QStringLiteral("truncated file")};
-    }
-    QLibrary library(path);
-    if (!library.load()) {
+    CheckedLibrary library;
+    const CheckedLibrary::Verdict loaded = library.loadChecked(path);
+    if (loaded == CheckedLibrary::LoadFailed) {
         out << "  load:    failed: " << library.errorString() << '\n';
         return {false, QStringLiteral("does not load")};
+    }
+    if (loaded != CheckedLibrary::Loaded) {
+        out << "  load:    refused: " << refusal(loaded) << '\n';
+        return {false, QString::fromLatin1(refusal(loaded))};
     }
     out << "  load:    ok\n";
     const auto type = reinterpret_cast<int (*)()>(library.resolve("corvadQt5PluginType"));
