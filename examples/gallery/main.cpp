@@ -3,7 +3,8 @@
 // corvad-qt5-gallery [--screenshots DIR]
 //
 // Lets a person try every part of the library. With --screenshots it renders the window and
-// each dialog and widget to DIR/<name>.png without a display, and exits.
+// each dialog and widget to DIR/<name>.png without a display, and exits. Without a display
+// (and without a platform chosen by -platform or QT_QPA_PLATFORM) it says so and exits 2.
 #include "gallerywindow.h"
 
 #include <corvad-common-qt5/elementselectdialog.h>
@@ -72,6 +73,22 @@ int screenshots(const QString &dir)
     return ok ? 0 : 1;
 }
 
+// Qt's own message for a missing display ends in advice to reinstall, which is wrong here.
+bool platformChosen(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+bool displayAvailable()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -81,8 +98,14 @@ int main(int argc, char **argv)
         if (qstrcmp(argv[i], "--screenshots") == 0)
             shotsDir = QString::fromLocal8Bit(argv[i + 1]);
     }
-    if (!shotsDir.isEmpty())
+    if (!shotsDir.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    } else if (!displayAvailable() && !platformChosen(argc, argv)) {
+        std::fprintf(stderr, "corvad-qt5-gallery: no display (neither DISPLAY nor WAYLAND_DISPLAY "
+                             "is set); run it in a desktop session, or render its pictures "
+                             "with --screenshots DIR\n");
+        return 2;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvad-qt5-gallery"));
