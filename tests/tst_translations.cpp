@@ -29,16 +29,21 @@ Expected expectedForSystemLocale()
         return {QStringLiteral("Demande de mot de passe"), QStringLiteral("Identifiant:")};
     case QLocale::Spanish:
         return {QStringLiteral("Solicitud de contraseña"), QStringLiteral("Nombre de usuario:")};
+    case QLocale::Japanese:
+        return {QStringLiteral("パスワードの要求"), QStringLiteral("ユーザー名:")};
+    case QLocale::Portuguese: // Brazil's catalogue is not Portugal's
+        if (QLocale::system().country() == QLocale::Brazil)
+            return {QStringLiteral("Solicitação de senha"), QStringLiteral("Nome de usuário:")};
+        break;
     default:
-        return {QStringLiteral("Password request"), QStringLiteral("Login:")};
+        break;
     }
+    return {QStringLiteral("Password request"), QStringLiteral("Login:")};
 }
 
 bool hasCatalogue()
 {
-    const QLocale::Language language = QLocale::system().language();
-    return language == QLocale::German || language == QLocale::Russian ||
-           language == QLocale::French || language == QLocale::Spanish;
+    return expectedForSystemLocale().passwordRequest != QLatin1String("Password request");
 }
 
 } // namespace

@@ -85,5 +85,13 @@
         <source>other</source>
         <translation>andere</translation>
     </message>
+    <message>
+        <source>Users</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
 </context>
 </TS>

@@ -85,5 +85,13 @@
         <source>other</source>
         <translation>otro</translation>
     </message>
+    <message>
+        <source>Users</source>
+        <translation>Usuarios</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
 </context>
 </TS>

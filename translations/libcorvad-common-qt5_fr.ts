@@ -85,5 +85,13 @@
         <source>other</source>
         <translation>autre</translation>
     </message>
+    <message>
+        <source>Users</source>
+        <translation>Utilisateurs</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
 </context>
 </TS>

@@ -85,5 +85,13 @@
         <source>other</source>
         <translation>другое</translation>
     </message>
+    <message>
+        <source>Users</source>
+        <translation>Пользователи</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Группы</translation>
+    </message>
 </context>
 </TS>

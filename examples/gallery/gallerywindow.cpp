@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "gallerywindow.h"
 
+#include "language.h"
+
 #include <corvad-common-qt5/common.h>
 #include <corvad-common-qt5/elementselectdialog.h>
 #include <corvad-common-qt5/iconprovider.h>
@@ -11,8 +13,10 @@
 #include <corvad-common-qt5/popupwidget.h>
 
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -69,6 +73,7 @@ GalleryWindow::GalleryWindow(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("corvad-common-qt5 gallery"));
     setWindowIcon(Common::ptr()->iconProvider()->iconById(IconGears));
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(languageRow());
     m_pages = new QTabWidget;
     m_pages->addTab(dialogsPage(), QStringLiteral("Dialogs"));
     m_pages->addTab(popupsPage(), QStringLiteral("Popups"));
@@ -79,6 +84,37 @@ GalleryWindow::GalleryWindow(QWidget *parent) : QWidget(parent)
     m_result = new QLabel(QStringLiteral("Try something: what comes back is shown here."));
     m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_result);
+}
+
+// The dialogs opened after a change speak the chosen language.
+QLayout *GalleryWindow::languageRow()
+{
+    auto *row = new QHBoxLayout;
+    auto *languages = new QComboBox;
+    languages->setObjectName(QStringLiteral("language"));
+    languages->addItem(QStringLiteral("System language"), QString());
+    languages->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    for (const QString &code : Language::shipped()) {
+        const QLocale locale(code);
+        QString name = locale.nativeLanguageName();
+        if (code.contains(QLatin1Char('_')))
+            name += QStringLiteral(" (") + locale.nativeCountryName() + QLatin1Char(')');
+        languages->addItem(name + QStringLiteral(" - ") + code, code);
+    }
+    connect(languages, SIGNAL(activated(int)), this, SLOT(languageChosen(int)));
+    auto *label = new QLabel(QStringLiteral("Language of the dialogs:"));
+    label->setBuddy(languages);
+    row->addWidget(label);
+    row->addWidget(languages, 1);
+    return row;
+}
+
+void GalleryWindow::languageChosen(int index)
+{
+    const auto *languages = findChild<QComboBox *>(QStringLiteral("language"));
+    const QString code = languages->itemData(index).toString();
+    report(Language::use(code) ? QStringLiteral("Dialogs now open in ") + languages->itemText(index)
+                               : QStringLiteral("No catalogue found for ") + code);
 }
 
 QWidget *GalleryWindow::dialogsPage()

@@ -19,6 +19,7 @@ public:
     QTabWidget *pages() const { return m_pages; }
 
 private Q_SLOTS:
+    void languageChosen(int index);
     void askPassword();
     void askConfirmedPassword();
     void askLogin();
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void showAbout();
 
 private:
+    QLayout *languageRow();
     QWidget *dialogsPage();
     QWidget *popupsPage();
     QWidget *iconsPage();

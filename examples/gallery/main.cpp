@@ -6,6 +6,7 @@
 // each dialog and widget to DIR/<name>.png without a display, and exits. Without a display
 // (and without a platform chosen by -platform or QT_QPA_PLATFORM) it says so and exits 2.
 #include "gallerywindow.h"
+#include "language.h"
 
 #include <corvad-common-qt5/elementselectdialog.h>
 #include <corvad-common-qt5/logindialog.h>
@@ -32,6 +33,23 @@ bool save(QWidget *widget, const QString &dir, const QString &name)
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(name));
     widget->hide();
     return saved;
+}
+
+// Arabic, laid out right to left as an application in that language shows them.
+bool rightToLeftScreenshots(const QString &dir)
+{
+    using namespace CorvadQt5;
+    if (!Language::use(QStringLiteral("ar")))
+        return false;
+    PasswordDialog confirmation(nullptr, QString(), true);
+    bool ok = save(&confirmation, dir, QStringLiteral("passworddialog-ar"));
+    LoginDialog login(nullptr, QString(), QStringLiteral("alice"));
+    ok = save(&login, dir, QStringLiteral("logindialog-ar")) && ok;
+    ElementSelectDialog chooser({}, {}, ElementSelectDialog::AllMode);
+    chooser.resize(320, 360);
+    ok = save(&chooser, dir, QStringLiteral("elementselectdialog-ar")) && ok;
+    Language::use(QString());
+    return ok;
 }
 
 int screenshots(const QString &dir)
@@ -70,7 +88,7 @@ int screenshots(const QString &dir)
     list.addItems({QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")});
     list.setCurrentRow(1);
     ok = save(&list, dir, QStringLiteral("popuplistwidget")) && ok;
-    return ok ? 0 : 1;
+    return rightToLeftScreenshots(dir) && ok ? 0 : 1;
 }
 
 // Qt's own message for a missing display ends in advice to reinstall, which is wrong here.

@@ -38,6 +38,8 @@ QLineEdit *CredentialsForm::addRow(const QString &label, const QString &objectNa
         caption = new QLabel(text, m_dialog);
     }
     field->setObjectName(objectName);
+    // The label is no buddy, so a screen reader learns the field's purpose only from this.
+    field->setAccessibleName(label);
     auto *row = new QHBoxLayout;
     row->addWidget(caption);
     row->addWidget(field);

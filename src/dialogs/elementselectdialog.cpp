@@ -80,6 +80,7 @@ ElementSelectDialog::ElementSelectDialog(const QList<unsigned int> &excludedUser
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("list"));
+
     layout->addWidget(m_list);
 
     m_buttonBox = new QDialogButtonBox(Qt::Horizontal, this);
@@ -150,17 +151,26 @@ void ElementSelectDialog::selectionChanged()
 void ElementSelectDialog::rebuildFor(int kind)
 {
     m_list->clear();
+    // Long translations of the "other" entry must wrap: the list is disabled then, and so is
+    // any scroll bar that would reveal the rest. Account lists keep the cheaper fixed layout.
+    const bool other = kind == OtherKind;
+    m_list->setWordWrap(other);
+    m_list->setResizeMode(other ? QListView::Adjust : QListView::Fixed);
+    m_list->setHorizontalScrollBarPolicy(other ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     switch (kind) {
     case UserKind:
         m_list->setEnabled(true);
+        m_list->setAccessibleName(tr("Users"));
         fillWithUsers();
         break;
     case GroupKind:
         m_list->setEnabled(true);
+        m_list->setAccessibleName(tr("Groups"));
         fillWithGroups();
         break;
     case OtherKind:
         m_list->setEnabled(false);
+        m_list->setAccessibleName(tr("Other"));
         new QListWidgetItem(tr("Any user or group"), m_list);
         break;
     default:
