@@ -8,6 +8,8 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libnss-wrapper util-linux
     fonts-dejavu-core
+    qtbase5-private-dev
+    xvfb openbox x11-utils xdotool weston qtwayland5 imagemagick
 )
 
 install_missing_packages() {

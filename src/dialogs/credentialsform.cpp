@@ -69,8 +69,9 @@ QPushButton *CredentialsForm::addButtons(const QString &accept, const QString &c
 void CredentialsForm::centre()
 {
     m_dialog->adjustSize();
+    const QRect screen = ScreenPlacement::screenOf(m_dialog->parentWidget());
     m_dialog->setGeometry(
-        QRect(ScreenPlacement::centredOnScreen(m_dialog->size()), m_dialog->size()));
+        QRect(ScreenPlacement::centredIn(screen, m_dialog->size()), m_dialog->size()));
 }
 
 } // namespace CorvadQt5

@@ -25,7 +25,8 @@ public:
     // Accept starts disabled.
     QPushButton *addButtons(const QString &accept, const QString &cancel,
                             QPushButton **cancelButton);
-    // Adjusts the dialog's size and centres it on the default screen.
+    // Adjusts the dialog's size and centres it on the screen of its parent's window, or on
+    // the primary screen without a parent.
     void centre();
 
 private:

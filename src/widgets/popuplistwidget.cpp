@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include <corvad-common-qt5/popuplistwidget.h>
 
+#include "popupguard.h"
 #include "screenplacement.h"
 
 #include <QCursor>
@@ -10,8 +11,12 @@ namespace CorvadQt5 {
 
 PopupListWidget::PopupListWidget(QWidget *parent) : QListWidget(parent)
 {
-    setWindowFlags(windowFlags() | Qt::Window);
+    setWindowFlags(windowFlags() | ScreenPlacement::popupWindowType());
     resize(150, 150);
+    new PopupGuard(this, [this] {
+        hide();
+        emit editingFinished();
+    });
 }
 
 PopupListWidget::~PopupListWidget() = default;
@@ -19,17 +24,18 @@ PopupListWidget::~PopupListWidget() = default;
 void PopupListWidget::popup()
 {
     adjustSize();
-    const QPoint centre = ScreenPlacement::centreOf(parentWidget());
-    const QPoint topLeft = centre - QPoint(width() / 2, height() / 2);
-    setGeometry(QRect(topLeft, size()));
-    QCursor::setPos(topLeft + QPoint(width() / 2, height() / 2));
+    const QRect placed =
+        ScreenPlacement::centredAt(ScreenPlacement::centreOf(parentWidget()), size());
+    setGeometry(placed);
+    if (!ScreenPlacement::popupsAreRelativeToParent()) // Wayland refuses to move the pointer
+        QCursor::setPos(placed.topLeft() + QPoint(width() / 2, height() / 2));
     show();
 }
 
 void PopupListWidget::leaveEvent(QEvent *event)
 {
-    hide();
-    emit editingFinished();
+    if (PopupGuard::of(this)->leaveCounts())
+        PopupGuard::of(this)->closeOnce();
     QWidget::leaveEvent(event);
 }
 

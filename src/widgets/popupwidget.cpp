@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include <corvad-common-qt5/popupwidget.h>
 
+#include "popupguard.h"
 #include "screenplacement.h"
 
 #include <QEvent>
@@ -12,7 +13,11 @@ namespace CorvadQt5 {
 PopupWidget::PopupWidget(Mode mode, QWidget *parent)
     : QFrame(parent, Qt::WindowFlags()), m_mode(mode)
 {
-    setWindowFlags(windowFlags() | Qt::Window | Qt::FramelessWindowHint);
+    setWindowFlags(windowFlags() | ScreenPlacement::popupWindowType() | Qt::FramelessWindowHint);
+    new PopupGuard(this, [this] {
+        hide();
+        emit done();
+    });
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     auto *layout = new QVBoxLayout(this);
@@ -43,15 +48,14 @@ void PopupWidget::popup(const QPoint &pos) // clazy:exclude=function-args-by-val
 void PopupWidget::placeCentredOn(QPoint centre)
 {
     adjustSize();
-    const QRect centred(centre - QPoint(width() / 2, height() / 2), size());
-    setGeometry(ScreenPlacement::clampedToScreen(centred));
+    setGeometry(
+        ScreenPlacement::clampedToScreenAt(ScreenPlacement::centredAt(centre, size()), centre));
     show();
 }
 
 void PopupWidget::accept()
 {
-    hide();
-    emit done();
+    PopupGuard::of(this)->closeOnce();
 }
 
 bool PopupWidget::event(QEvent *event)
@@ -69,7 +73,7 @@ void PopupWidget::mouseDoubleClickEvent(QMouseEvent *event)
 
 void PopupWidget::leaveEvent(QEvent *event)
 {
-    if (m_mode == CloseOnLeave)
+    if (m_mode == CloseOnLeave && PopupGuard::of(this)->leaveCounts())
         accept();
     QFrame::leaveEvent(event);
 }

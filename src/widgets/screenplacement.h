@@ -5,19 +5,35 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <Qt>
 
 class QWidget;
 
-// Placement on the default screen, whose origin is taken as (0, 0): only its size counts.
+// Where the library's windows go. The one place that knows about screens, about platforms
+// on which a window cannot place itself, and about what differs between Qt majors.
 namespace CorvadQt5::ScreenPlacement {
 
-QSize defaultScreenSize();
-// Top-left corner that centres a window of \a size on the screen; halves truncate toward zero.
-QPoint centredOnScreen(QSize size);
-// The centre of \a parent's rectangle in global coordinates, or of the screen without one.
+// Wayland: a top-level window cannot choose its position nor move the pointer, but a popup
+// window placed relative to its parent's window can.
+bool popupsAreRelativeToParent();
+// Qt::Popup where popups are relative to their parent, Qt::Window elsewhere.
+Qt::WindowType popupWindowType();
+
+// The full geometry of the primary screen, origin included.
+QRect primaryScreen();
+// The screen of \a widget's window; the primary screen without a widget.
+QRect screenOf(const QWidget *widget);
+// The screen that holds \a point; the primary screen when none does.
+QRect screenAt(QPoint point);
+
+// Top-left corner that centres \a size in \a area; halves truncate toward zero.
+QPoint centredIn(const QRect &area, QSize size);
+// The centre of \a parent's rectangle in global coordinates, or of the primary screen.
 QPoint centreOf(const QWidget *parent);
-// Shifts \a rect onto the screen, one pass per axis: a window larger than the screen ends
-// with its right (or bottom) edge on the screen's edge.
-QRect clampedToScreen(QRect rect);
+// A rectangle of \a size centred on \a centre, kept within what int coordinates can hold.
+QRect centredAt(QPoint centre, QSize size);
+// Shifts \a rect onto the screen that holds \a centre, one pass per axis: a window larger
+// than the screen ends with its right (or bottom) edge on the screen's edge.
+QRect clampedToScreenAt(const QRect &rect, QPoint centre);
 
 } // namespace CorvadQt5::ScreenPlacement

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include "popupguard.h"
+
+#include "screenplacement.h"
+
+#include <QEnterEvent>
+#include <QWidget>
+
+#include <utility>
+
+namespace CorvadQt5 {
+
+PopupGuard::PopupGuard(QWidget *popup, std::function<void()> close)
+    : QObject(popup), m_popup(popup), m_close(std::move(close))
+{
+    setObjectName(QStringLiteral("corvadqt5-popup-guard"));
+    popup->installEventFilter(this);
+}
+
+PopupGuard *PopupGuard::of(const QWidget *popup)
+{
+    return popup->findChild<PopupGuard *>(QStringLiteral("corvadqt5-popup-guard"),
+                                          Qt::FindDirectChildrenOnly);
+}
+
+bool PopupGuard::closeOnce()
+{
+    if (m_closing)
+        return false;
+    m_closing = true;
+    m_close();
+    m_closing = false;
+    return true;
+}
+
+bool PopupGuard::leaveCounts() const
+{
+    return m_entered || !ScreenPlacement::popupsAreRelativeToParent();
+}
+
+bool PopupGuard::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_popup)
+        return false;
+    switch (event->type()) {
+    case QEvent::Show:
+        m_entered = false;
+        break;
+    case QEvent::Enter: {
+        // The Enter Qt makes up when it shows a popup carries a point outside it.
+        const auto *enter = dynamic_cast<QEnterEvent *>(event);
+        m_entered = !enter || m_popup->rect().contains(enter->pos());
+        break;
+    }
+    case QEvent::Close:
+        // Qt closes a popup window itself on a click outside; a close the library did not
+        // ask for is the user's way out and must signal like any other.
+        if (m_popup->windowType() == Qt::Popup && !m_closing && m_popup->isVisible())
+            closeOnce();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace CorvadQt5

@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+// A platform for tests with two 800 x 600 screens side by side, (0, 0) and (800, 0), the
+// first one primary. Windows live in memory as on the offscreen platform; only where they
+// are matters.
+#include <QtEventDispatcherSupport/private/qgenericunixeventdispatcher_p.h>
+#include <QtFontDatabaseSupport/private/qgenericunixfontdatabase_p.h>
+#include <qpa/qplatformbackingstore.h>
+#include <qpa/qplatformintegration.h>
+#include <qpa/qplatformintegrationplugin.h>
+#include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <QImage>
+
+#include <memory>
+
+namespace {
+
+class Screen : public QPlatformScreen
+{
+public:
+    explicit Screen(const QRect &geometry) : m_geometry(geometry) {}
+    QRect geometry() const override { return m_geometry; }
+    int depth() const override { return 32; }
+    QImage::Format format() const override { return QImage::Format_ARGB32_Premultiplied; }
+    QSizeF physicalSize() const override { return m_geometry.size() * 25.4 / 96; }
+
+private:
+    QRect m_geometry;
+};
+
+class Window : public QPlatformWindow
+{
+public:
+    using QPlatformWindow::QPlatformWindow;
+
+    void setGeometry(const QRect &rect) override
+    {
+        QPlatformWindow::setGeometry(rect);
+        QWindowSystemInterface::handleGeometryChange(window(), rect);
+    }
+    void setVisible(bool visible) override
+    {
+        QPlatformWindow::setVisible(visible);
+        if (visible)
+            QWindowSystemInterface::handleWindowActivated(window());
+    }
+};
+
+class BackingStore : public QPlatformBackingStore
+{
+public:
+    using QPlatformBackingStore::QPlatformBackingStore;
+    QPaintDevice *paintDevice() override { return &m_image; }
+    void flush(QWindow *, const QRegion &, const QPoint &) override {}
+    void resize(const QSize &size, const QRegion &) override
+    {
+        if (m_image.size() != size)
+            m_image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    }
+
+private:
+    QImage m_image;
+};
+
+class Integration : public QPlatformIntegration
+{
+public:
+    void initialize() override
+    {
+        QWindowSystemInterface::handleScreenAdded(new Screen(QRect(0, 0, 800, 600)), true);
+        QWindowSystemInterface::handleScreenAdded(new Screen(QRect(800, 0, 800, 600)));
+    }
+    bool hasCapability(Capability capability) const override
+    {
+        return capability == ThreadedPixmaps || capability == MultipleWindows ||
+               capability == NonFullScreenWindows;
+    }
+    QPlatformWindow *createPlatformWindow(QWindow *window) const override
+    {
+        return new Window(window);
+    }
+    QPlatformBackingStore *createPlatformBackingStore(QWindow *window) const override
+    {
+        return new BackingStore(window);
+    }
+    QAbstractEventDispatcher *createEventDispatcher() const override
+    {
+        return createUnixEventDispatcher();
+    }
+    QPlatformFontDatabase *fontDatabase() const override { return m_fonts.get(); }
+
+private:
+    std::unique_ptr<QPlatformFontDatabase> m_fonts = std::make_unique<QGenericUnixFontDatabase>();
+};
+
+} // namespace
+
+class TwoScreensPlugin : public QPlatformIntegrationPlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QPlatformIntegrationFactoryInterface_iid FILE "twoscreens.json")
+
+public:
+    QPlatformIntegration *create(const QString &key, const QStringList &) override
+    {
+        return key.compare(QLatin1String("twoscreens"), Qt::CaseInsensitive) == 0 ? new Integration
+                                                                                  : nullptr;
+    }
+};
+
+#include "twoscreens.moc"
