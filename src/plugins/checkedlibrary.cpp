@@ -6,7 +6,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -36,33 +40,55 @@ QByteArray descriptorPath(int descriptor)
 // Whether the mapping that holds \a address comes from the file \a ours describes.
 bool mappedFrom(const void *address, const struct stat &ours)
 {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
+    FILE *maps = std::fopen("/proc/self/maps", "re");
+    if (!maps)
         return false;
-    const auto at = reinterpret_cast<quintptr>(address);
-    for (const QByteArray &line : maps.readAll().split('\n')) {
+    const auto at = reinterpret_cast<unsigned long>(address);
+    char *line = nullptr;
+    size_t capacity = 0;
+    bool same = false;
+    while (getline(&line, &capacity, maps) > 0) {
         // start-end perms offset major:minor inode path
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        const QList<QByteArray> range = fields.value(0).split('-');
-        const QList<QByteArray> device = fields.value(3).split(':');
-        if (fields.size() < 5 || range.size() != 2 || device.size() != 2)
-            continue;
-        if (at < range[0].toULongLong(nullptr, 16) || at >= range[1].toULongLong(nullptr, 16))
-            continue;
-        return device[0].toUInt(nullptr, 16) == major(ours.st_dev) &&
-               device[1].toUInt(nullptr, 16) == minor(ours.st_dev) &&
-               fields[4].toULongLong() == ours.st_ino;
+        unsigned long start = 0, end = 0, inode = 0;
+        unsigned int deviceMajor = 0, deviceMinor = 0;
+        if (std::sscanf(line, "%lx-%lx %*s %*s %x:%x %lu", &start, &end, &deviceMajor, &deviceMinor,
+                        &inode) == 5 &&
+            start <= at && at < end) {
+            same = deviceMajor == major(ours.st_dev) && deviceMinor == minor(ours.st_dev) &&
+                   inode == ours.st_ino;
+            break;
+        }
     }
-    return false;
+    std::free(line);
+    std::fclose(maps);
+    return same;
 }
 
-// False when an object already loaded answers to \a name but came from another file. The
-// dynamic loader recognises objects by every name they were ever opened under before it
-// looks at the file, so /proc/self/fd/N can still name a library that was opened through an
-// earlier descriptor N while another handle kept it loaded.
-bool nameIsFreeFor(const QByteArray &name, const struct stat &ours)
+struct FileId
 {
-    void *loaded = dlopen(name.constData(), RTLD_LAZY | RTLD_NOLOAD);
+    dev_t device;
+    ino_t inode;
+    bool operator==(const FileId &other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
+};
+
+// Every /proc/self/fd/N name this process handed to the loader, with the file it named.
+QHash<int, FileId> namesGiven;
+QMutex namesMutex;
+
+// False when an object already loaded answers to /proc/self/fd/N but came from another file.
+// The dynamic loader recognises objects by every name they were ever opened under before it
+// looks at the file, so the name can still stand for a library opened through an earlier
+// descriptor N that another handle kept loaded. Only a name once given to another file needs
+// the (slow) look at the loaded objects.
+bool nameIsFreeFor(int descriptor, const struct stat &ours)
+{
+    const auto given = namesGiven.constFind(descriptor);
+    if (given == namesGiven.cend() || *given == FileId{ours.st_dev, ours.st_ino})
+        return true;
+    void *loaded = dlopen(descriptorPath(descriptor).constData(), RTLD_LAZY | RTLD_NOLOAD);
     if (!loaded)
         return true;
     link_map *map = nullptr;
@@ -72,19 +98,22 @@ bool nameIsFreeFor(const QByteArray &name, const struct stat &ours)
     return same;
 }
 
-// Moves \a descriptor to a number whose /proc/self/fd name no other loaded file answers to.
+// Moves \a descriptor to a number whose /proc/self/fd name no other loaded file answers to,
+// and remembers that the name now stands for this file.
 int unusedLoadName(int descriptor)
 {
     struct stat ours;
     if (fstat(descriptor, &ours) != 0)
         return -1;
-    while (!nameIsFreeFor(descriptorPath(descriptor), ours)) {
+    const QMutexLocker locker(&namesMutex);
+    while (!nameIsFreeFor(descriptor, ours)) {
         const int moved = fcntl(descriptor, F_DUPFD_CLOEXEC, descriptor + 1);
         close(descriptor);
         if (moved < 0)
             return -1;
         descriptor = moved;
     }
+    namesGiven.insert(descriptor, {ours.st_dev, ours.st_ino});
     return descriptor;
 }
 

@@ -5,6 +5,7 @@
 #include "screenplacement.h"
 
 #include <QEnterEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include <utility>
@@ -29,8 +30,10 @@ bool PopupGuard::closeOnce()
     if (m_closing)
         return false;
     m_closing = true;
+    const QPointer<PopupGuard> alive(this); // a slot may delete the popup, and this with it
     m_close();
-    m_closing = false;
+    if (alive)
+        m_closing = false;
     return true;
 }
 

@@ -34,9 +34,9 @@ void PopupListWidget::popup()
 
 void PopupListWidget::leaveEvent(QEvent *event)
 {
-    if (PopupGuard::of(this)->leaveCounts())
-        PopupGuard::of(this)->closeOnce();
     QWidget::leaveEvent(event);
+    if (PopupGuard::of(this)->leaveCounts()) // last: a slot may delete the list
+        PopupGuard::of(this)->closeOnce();
 }
 
 } // namespace CorvadQt5

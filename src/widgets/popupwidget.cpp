@@ -58,11 +58,14 @@ void PopupWidget::accept()
     PopupGuard::of(this)->closeOnce();
 }
 
+// The close comes last in each handler: a slot connected to done() may delete the popup.
 bool PopupWidget::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowDeactivate && m_mode == CloseOnDeactivate)
+    const bool closes = event->type() == QEvent::WindowDeactivate && m_mode == CloseOnDeactivate;
+    const bool handled = QFrame::event(event); // QFrame keeps its frame width up to date here
+    if (closes)
         accept();
-    return QFrame::event(event); // QFrame keeps its frame width up to date here
+    return handled;
 }
 
 void PopupWidget::mouseDoubleClickEvent(QMouseEvent *event)
@@ -73,9 +76,9 @@ void PopupWidget::mouseDoubleClickEvent(QMouseEvent *event)
 
 void PopupWidget::leaveEvent(QEvent *event)
 {
+    QFrame::leaveEvent(event);
     if (m_mode == CloseOnLeave && PopupGuard::of(this)->leaveCounts())
         accept();
-    QFrame::leaveEvent(event);
 }
 
 } // namespace CorvadQt5

@@ -14,10 +14,10 @@ namespace {
 constexpr qint64 IntMin = std::numeric_limits<int>::min();
 constexpr qint64 IntMax = std::numeric_limits<int>::max();
 
-// A start for an extent of \a length whose last coordinate still fits in an int.
+// A start for an extent of \a length whose end still fits in an int (QRect adds the two).
 int representable(qint64 start, int length)
 {
-    return int(qBound(IntMin, start, IntMax - qMax(length, 1) + 1));
+    return int(qBound(IntMin, start, IntMax - qMax(length, 0)));
 }
 
 qint64 clampedStart(qint64 start, qint64 length, qint64 screenStart, qint64 screenLength)

@@ -68,10 +68,16 @@ private:
 class Integration : public QPlatformIntegration
 {
 public:
+    ~Integration() override
+    {
+        for (QPlatformScreen *screen : m_screens)
+            QWindowSystemInterface::handleScreenRemoved(screen);
+    }
     void initialize() override
     {
-        QWindowSystemInterface::handleScreenAdded(new Screen(QRect(0, 0, 800, 600)), true);
-        QWindowSystemInterface::handleScreenAdded(new Screen(QRect(800, 0, 800, 600)));
+        m_screens = {new Screen(QRect(0, 0, 800, 600)), new Screen(QRect(800, 0, 800, 600))};
+        QWindowSystemInterface::handleScreenAdded(m_screens[0], true);
+        QWindowSystemInterface::handleScreenAdded(m_screens[1]);
     }
     bool hasCapability(Capability capability) const override
     {
@@ -93,6 +99,7 @@ public:
     QPlatformFontDatabase *fontDatabase() const override { return m_fonts.get(); }
 
 private:
+    QList<QPlatformScreen *> m_screens;
     std::unique_ptr<QPlatformFontDatabase> m_fonts = std::make_unique<QGenericUnixFontDatabase>();
 };
 
