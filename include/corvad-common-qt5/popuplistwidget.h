@@ -19,8 +19,14 @@ namespace CorvadQt5 {
  * list->popup();
  * \endcode
  *
- * The position is not kept on the screen. A list without a parent is centred on the default
+ * The position is not kept on the screen. A list without a parent is centred on the primary
  * screen.
+ *
+ * On Wayland a window can neither place itself nor move the pointer: there the list is a
+ * Qt::Popup window of its parent's window, placed relative to it by the same arithmetic, the
+ * pointer stays where it is, and a click outside the list or Escape also closes it, with
+ * editingFinished(). It closes on a leave there only after the pointer was seen moving over
+ * it, since Qt reports an entry and a leave whenever it shows a popup.
  */
 class CORVADQT5_EXPORT PopupListWidget : public QListWidget
 {
@@ -30,7 +36,8 @@ public:
     explicit PopupListWidget(QWidget *parent = nullptr);
     ~PopupListWidget() override;
 
-    //! Places the list centred over its parent, moves the pointer to its centre, shows it.
+    //! Places the list centred over its parent, moves the pointer to its centre (not on
+    //! Wayland), shows it.
     void popup();
 
 Q_SIGNALS:

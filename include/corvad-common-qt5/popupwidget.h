@@ -21,7 +21,15 @@ namespace CorvadQt5 {
  * \endcode
  *
  * popup() centres the popup over its parent widget; a popup without a parent is centred on
- * the default screen instead.
+ * the primary screen instead. The popup is then moved onto the screen that holds its centre,
+ * so over a window on a second monitor it stays there. One closing action emits done()
+ * once: an accept() that arrives while accept() is hiding the popup is dropped.
+ *
+ * On Wayland a window cannot place itself: there the popup is a Qt::Popup window of its
+ * parent's window, placed relative to it by the same arithmetic, and it also closes, with
+ * done(), when the user clicks outside it or presses Escape. A CloseOnLeave popup closes
+ * there only after the pointer was seen moving over it, since Qt reports an entry and a
+ * leave whenever it shows a popup.
  */
 class CORVADQT5_EXPORT PopupWidget : public QFrame
 {
@@ -41,13 +49,14 @@ public:
     void setWidget(QWidget *widget);
 
 Q_SIGNALS:
-    //! Emitted by every accept(), also when the popup was already hidden.
+    //! Emitted by every accept(), also when the popup was already hidden, after the popup
+    //! is hidden; not again by an accept() nested in the first one.
     void done();
 
 public Q_SLOTS:
-    //! Shows the popup centred over its parent widget, moved onto the default screen.
+    //! Shows the popup centred over its parent widget, moved onto the screen it is on.
     void popup();
-    //! Shows the popup centred on the global point \a pos, moved onto the default screen.
+    //! Shows the popup centred on the global point \a pos, moved onto the screen it is on.
     void popup(const QPoint &pos);
     //! Hides the popup, then emits done().
     void accept();

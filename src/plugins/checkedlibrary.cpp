@@ -68,15 +68,24 @@ struct FileId
 {
     dev_t device;
     ino_t inode;
-    bool operator==(const FileId &other) const
+    bool operator==(FileId other) const
     {
         return device == other.device && inode == other.inode;
     }
 };
 
 // Every /proc/self/fd/N name this process handed to the loader, with the file it named.
-QHash<int, FileId> namesGiven;
-QMutex namesMutex;
+QHash<int, FileId> &namesGiven()
+{
+    static QHash<int, FileId> names;
+    return names;
+}
+
+QMutex &namesMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
 
 // False when an object already loaded answers to /proc/self/fd/N but came from another file.
 // The dynamic loader recognises objects by every name they were ever opened under before it
@@ -85,8 +94,8 @@ QMutex namesMutex;
 // the (slow) look at the loaded objects.
 bool nameIsFreeFor(int descriptor, const struct stat &ours)
 {
-    const auto given = namesGiven.constFind(descriptor);
-    if (given == namesGiven.cend() || *given == FileId{ours.st_dev, ours.st_ino})
+    const auto given = namesGiven().constFind(descriptor);
+    if (given == namesGiven().cend() || *given == FileId{ours.st_dev, ours.st_ino})
         return true;
     void *loaded = dlopen(descriptorPath(descriptor).constData(), RTLD_LAZY | RTLD_NOLOAD);
     if (!loaded)
@@ -105,7 +114,7 @@ int unusedLoadName(int descriptor)
     struct stat ours;
     if (fstat(descriptor, &ours) != 0)
         return -1;
-    const QMutexLocker locker(&namesMutex);
+    const QMutexLocker locker(&namesMutex());
     while (!nameIsFreeFor(descriptor, ours)) {
         const int moved = fcntl(descriptor, F_DUPFD_CLOEXEC, descriptor + 1);
         close(descriptor);
@@ -113,7 +122,7 @@ int unusedLoadName(int descriptor)
             return -1;
         descriptor = moved;
     }
-    namesGiven.insert(descriptor, {ours.st_dev, ours.st_ino});
+    namesGiven().insert(descriptor, {ours.st_dev, ours.st_ino});
     return descriptor;
 }
 

@@ -30,7 +30,7 @@ public:
         Loaded
     };
 
-    CheckedLibrary() = default;
+    explicit CheckedLibrary(QObject *parent = nullptr) : QLibrary(parent) {}
     ~CheckedLibrary() override; // closes the descriptor; unloading is the owner's call
 
     Verdict loadChecked(const QString &path);

@@ -4,9 +4,10 @@
 
 #include "screenplacement.h"
 
-#include <QEnterEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include <utility>
 
@@ -44,18 +45,35 @@ bool PopupGuard::leaveCounts() const
 
 bool PopupGuard::eventFilter(QObject *watched, QEvent *event)
 {
+    QWindow *window = m_popup->windowHandle();
+    if (watched == window && event->type() == QEvent::MouseMove) {
+        // The pointer seen moving over the popup: the Enter was real.
+        const auto *move = static_cast<QMouseEvent *>(event);
+        m_entered = m_entered || QRect(QPoint(), window->size()).contains(move->pos());
+        return false;
+    }
     if (watched != m_popup)
         return false;
     switch (event->type()) {
     case QEvent::Show:
+        if (window && !m_watchingWindow) {
+            window->installEventFilter(this);
+            m_watchingWindow = true;
+        }
         m_entered = false;
         break;
-    case QEvent::Enter: {
-        // The Enter Qt makes up when it shows a popup carries a point outside it.
-        const auto *enter = dynamic_cast<QEnterEvent *>(event);
-        m_entered = !enter || m_popup->rect().contains(enter->pos());
+    case QEvent::Hide:
+        m_entered = false;
         break;
-    }
+    case QEvent::MouseButtonPress:
+        // In Qt's popup mode a click anywhere else in the application comes here; a list
+        // would take it as a click on an item instead of closing, as popups do.
+        if (m_popup->windowType() == Qt::Popup &&
+            !m_popup->rect().contains(static_cast<QMouseEvent *>(event)->pos())) {
+            closeOnce();
+            return true;
+        }
+        break;
     case QEvent::Close:
         // Qt closes a popup window itself on a click outside; a close the library did not
         // ask for is the user's way out and must signal like any other.

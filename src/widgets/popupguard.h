@@ -17,7 +17,8 @@ namespace CorvadQt5 {
 // - where popups are relative to their parent (Wayland), Qt and the compositor close them
 //   by themselves on a click outside or Escape: that close takes the popup's own path;
 // - there, Qt also sends an Enter and a Leave while showing a popup the pointer is nowhere
-//   near: only a Leave after a real Enter counts.
+//   near, and one when it shows a popup under the pointer: only a Leave after the pointer
+//   was seen moving over the popup counts.
 class PopupGuard : public QObject
 {
     Q_OBJECT
@@ -41,6 +42,7 @@ private:
     std::function<void()> m_close;
     bool m_closing = false;
     bool m_entered = false;
+    bool m_watchingWindow = false;
 };
 
 } // namespace CorvadQt5

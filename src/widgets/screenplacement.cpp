@@ -64,7 +64,7 @@ QRect screenAt(QPoint point)
     return screen ? screen->geometry() : primaryScreen();
 }
 
-QPoint centredIn(const QRect &area, QSize size)
+QPoint centredIn(QRect area, QSize size)
 {
     return {representable(area.x() + (qint64(area.width()) - size.width()) / 2, size.width()),
             representable(area.y() + (qint64(area.height()) - size.height()) / 2, size.height())};
@@ -89,7 +89,7 @@ QRect centredAt(QPoint centre, QSize size)
             size.height()};
 }
 
-QRect clampedToScreenAt(const QRect &rect, QPoint centre)
+QRect clampedToScreenAt(QRect rect, QPoint centre)
 {
     const QRect screen = screenAt(centre);
     const qint64 x = clampedStart(rect.x(), rect.width(), screen.x(), screen.width());

@@ -27,13 +27,13 @@ QRect screenOf(const QWidget *widget);
 QRect screenAt(QPoint point);
 
 // Top-left corner that centres \a size in \a area; halves truncate toward zero.
-QPoint centredIn(const QRect &area, QSize size);
+QPoint centredIn(QRect area, QSize size);
 // The centre of \a parent's rectangle in global coordinates, or of the primary screen.
 QPoint centreOf(const QWidget *parent);
 // A rectangle of \a size centred on \a centre, kept within what int coordinates can hold.
 QRect centredAt(QPoint centre, QSize size);
 // Shifts \a rect onto the screen that holds \a centre, one pass per axis: a window larger
 // than the screen ends with its right (or bottom) edge on the screen's edge.
-QRect clampedToScreenAt(const QRect &rect, QPoint centre);
+QRect clampedToScreenAt(QRect rect, QPoint centre);
 
 } // namespace CorvadQt5::ScreenPlacement
