@@ -4,6 +4,8 @@
 #include <corvad-common-qt5/popuplistwidget.h>
 #include <corvad-common-qt5/popupwidget.h>
 
+#include "popupsupport.h"
+
 #include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
@@ -14,19 +16,6 @@ using CorvadQt5::PopupListWidget;
 using CorvadQt5::PopupWidget;
 
 namespace {
-
-// A popup whose size after adjustSize() is exactly \a size, whatever the style's margins.
-PopupWidget *popupOfSize(QSize size, PopupWidget::Mode mode = PopupWidget::CloseOnLeave,
-                         QWidget *parent = nullptr)
-{
-    auto *popup = new PopupWidget(mode, parent);
-    auto *content = new QWidget;
-    content->setFixedSize(size);
-    popup->setWidget(content);
-    popup->adjustSize();
-    content->setFixedSize(size * 2 - popup->size());
-    return popup;
-}
 
 // The offscreen platform sends the pointer's enter and leave events to the first shown
 // window under it, not the topmost: a list's parent is therefore left hidden (its place on

@@ -6,24 +6,14 @@
 #include <corvad-common-qt5/popuplistwidget.h>
 #include <corvad-common-qt5/popupwidget.h>
 
+#include "popupsupport.h"
+
 #include <QScreen>
 #include <QtTest>
 
 using namespace CorvadQt5;
 
 namespace {
-
-// A popup whose size after adjustSize() is exactly \a size, whatever the style's margins.
-PopupWidget *popupOfSize(QSize size, QWidget *parent)
-{
-    auto *popup = new PopupWidget(PopupWidget::CloseOnLeave, parent);
-    auto *content = new QWidget;
-    content->setFixedSize(size);
-    popup->setWidget(content);
-    popup->adjustSize();
-    content->setFixedSize(size * 2 - popup->size());
-    return popup;
-}
 
 std::unique_ptr<QWidget> shownWindowAt(const QRect &geometry)
 {
@@ -87,7 +77,7 @@ void ScreensTest::popupPlacement()
     QFETCH(QPoint, expected);
 
     const std::unique_ptr<QWidget> owner = parent.isValid() ? shownWindowAt(parent) : nullptr;
-    std::unique_ptr<PopupWidget> popup(popupOfSize(size, owner.get()));
+    std::unique_ptr<PopupWidget> popup(popupOfSize(size, PopupWidget::CloseOnLeave, owner.get()));
     if (point.isNull())
         popup->popup();
     else
