@@ -22,18 +22,27 @@ bool use(const QString &code)
         delete translator;
     }
     const QLocale locale = code.isEmpty() ? QLocale::system() : QLocale(code);
-    QApplication::setLayoutDirection(locale.textDirection());
-    if (code == QLatin1String("en"))
-        return true;
-    auto *translator = new QTranslator(qApp);
-    // The build tree's catalogues first, so that the gallery shows the code it was built with.
-    for (const char *dir : {CORVADQT5_BUILD_CATALOGUES, CORVADQT5_INSTALLED_CATALOGUES}) {
-        if (translator->load(locale, QStringLiteral("libcorvad-common-qt5"), QStringLiteral("_"),
-                             QLatin1String(dir)))
-            return QCoreApplication::installTranslator(translator);
+    bool found = code == QLatin1String("en");
+    if (!found) {
+        auto *translator = new QTranslator(qApp);
+        // The build tree's catalogues first, so that the gallery shows the code it was built
+        // with.
+        for (const char *dir : {CORVADQT5_BUILD_CATALOGUES, CORVADQT5_INSTALLED_CATALOGUES}) {
+            found = translator->load(locale, QStringLiteral("libcorvad-common-qt5"),
+                                     QStringLiteral("_"), QLatin1String(dir));
+            if (found)
+                break;
+        }
+        if (found)
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
     }
-    delete translator;
-    return code.isEmpty(); // a system language without a catalogue is English, as intended
+    // Qt sets the direction again when it handles the language change, from Qt's own
+    // catalogue, which this program does not load: handle it now, then set the direction.
+    QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
+    QApplication::setLayoutDirection(locale.textDirection());
+    return found || code.isEmpty(); // a system language without a catalogue is English
 }
 
 } // namespace Language
