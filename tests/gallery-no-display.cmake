@@ -1,6 +1,7 @@
-# cmake -DGALLERY=... -DOUT=... -P gallery-no-display.cmake
+# cmake -DGALLERY=... -DOUT=... -DVERSION=... -P gallery-no-display.cmake
 # Started by hand on a machine without a display, the gallery says so in one line of its
-# own and fails, instead of Qt's advice to reinstall; with --screenshots it needs none.
+# own and fails, instead of Qt's advice to reinstall; with --screenshots, --help or
+# --version it needs none.
 set(no_display env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
 execute_process(COMMAND ${no_display} ${GALLERY}
@@ -20,3 +21,16 @@ list(LENGTH pictures count)
 if(NOT result EQUAL 0 OR count LESS 10)
     message(FATAL_ERROR "--screenshots without a display: status ${result}, ${count} pictures\n${err}")
 endif()
+
+foreach(option help version)
+    execute_process(COMMAND ${no_display} ${GALLERY} --${option}
+        RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+    set(expected "--screenshots <DIR>")
+    if(option STREQUAL "version")
+        set(expected "corvad-qt5-gallery ${VERSION}")
+    endif()
+    string(FIND "${out}" "${expected}" at)
+    if(NOT result EQUAL 0 OR at EQUAL -1)
+        message(FATAL_ERROR "--${option} without a display: status ${result}\n${out}${err}")
+    endif()
+endforeach()

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 // SPDX-License-Identifier: LGPL-2.1-or-later
-// corvad-qt5-gallery [--screenshots DIR]
+// corvad-qt5-gallery [--help] [--version] [--screenshots DIR]
 //
 // Lets a person try every part of the library. With --screenshots it renders the window and
 // each dialog and widget to DIR/<name>.png without a display, and exits. Without a display
@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -107,15 +108,46 @@ bool displayAvailable()
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+void describeOptions(QCommandLineParser *parser)
+{
+    parser->setApplicationDescription(
+        QStringLiteral("Lets you try every part of corvad-common-qt5.\n"
+                       "Exit status: 0 when the window was closed or every picture was written;\n"
+                       "1 when a picture could not be written or the command line is wrong;\n"
+                       "2 when there is no display and --screenshots was not given."));
+    parser->addHelpOption();
+    parser->addVersionOption();
+    parser->addOption(
+        {QStringLiteral("screenshots"),
+         QStringLiteral("Render the window, every dialog and widget to DIR/<name>.png "
+                        "without a display, and exit."),
+         QStringLiteral("DIR")});
+}
+
+void setNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("corvad-qt5-gallery"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVADQT5_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("corvad-common-qt5"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QString shotsDir;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (qstrcmp(argv[i], "--screenshots") == 0)
-            shotsDir = QString::fromLocal8Bit(argv[i + 1]);
+    // What the options ask for is known before Qt's platform (and so a display) is needed.
+    QCommandLineParser parser;
+    describeOptions(&parser);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments); // Qt's own options (-platform) are only known to QApplication
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        QCoreApplication core(argc, argv);
+        setNames();
+        parser.process(core); // prints and exits 0
     }
+    const QString shotsDir = parser.value(QStringLiteral("screenshots"));
     if (!shotsDir.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     } else if (!displayAvailable() && !platformChosen(argc, argv)) {
@@ -126,10 +158,9 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("corvad-qt5-gallery"));
+    setNames();
     QApplication::setApplicationDisplayName(QStringLiteral("corvad-common-qt5 gallery"));
-    QApplication::setApplicationVersion(QStringLiteral(CORVADQT5_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("corvad-common-qt5"));
+    parser.process(app); // the final word on the command line: a wrong option exits 1
     if (!shotsDir.isEmpty())
         return screenshots(shotsDir);
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 // SPDX-License-Identifier: LGPL-2.1-or-later
-// corvad-qt5-plugininfo [FILE-OR-DIR ...]
+// corvad-qt5-plugininfo [--help] [--version] [FILE-OR-DIR ...]
 //
 // For plugin authors and administrators: says of each candidate whether the plugin manager
 // takes it, and if not why, which the library itself never says. Without arguments it looks
@@ -9,6 +9,7 @@
 #include "core/fixedpaths.h"
 #include "plugins/checkedlibrary.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -115,13 +116,21 @@ QStringList entriesOf(const QString &argument)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        out << "usage: corvad-qt5-plugininfo [FILE-OR-DIR ...]\n"
-            << "Says of each file whether the plugin manager takes it (default: "
-            << CorvadQt5::FixedPaths::pluginDirectory() << ").\n";
-        return 0;
-    }
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVADQT5_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Says of each file whether the plugin manager takes it, and if not why.\n"
+                       "Exit status: 0 when every file named, and every file of a directory\n"
+                       "named that the manager would open, is a valid plugin; 1 otherwise,\n"
+                       "also when there is no candidate or the command line is wrong."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file-or-dir"),
+                                 QStringLiteral("Plugin files or directories (default: %1).")
+                                     .arg(CorvadQt5::FixedPaths::pluginDirectory()),
+                                 QStringLiteral("[FILE-OR-DIR...]"));
+    parser.process(app);
+    QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
         arguments << CorvadQt5::FixedPaths::pluginDirectory();
 
