@@ -68,10 +68,7 @@ struct FileId
 {
     dev_t device;
     ino_t inode;
-    bool operator==(FileId other) const
-    {
-        return device == other.device && inode == other.inode;
-    }
+    bool operator==(FileId other) const { return device == other.device && inode == other.inode; }
 };
 
 // Every /proc/self/fd/N name this process handed to the loader, with the file it named.
@@ -136,18 +133,18 @@ CheckedLibrary::~CheckedLibrary()
 
 CheckedLibrary::Verdict CheckedLibrary::loadChecked(const QString &path)
 {
-    m_verdict = check(path);
-    if (m_verdict != NotTried) {
+    const Verdict refusal = check(path);
+    if (refusal != NotTried) {
         if (m_descriptor >= 0)
             close(m_descriptor);
         m_descriptor = -1;
-        return m_verdict;
+        return refusal;
     }
     m_descriptor = unusedLoadName(m_descriptor);
     if (m_descriptor < 0)
-        return m_verdict = Missing;
+        return Missing;
     setFileName(QString::fromLatin1(descriptorPath(m_descriptor)));
-    return m_verdict = load() ? Loaded : LoadFailed;
+    return load() ? Loaded : LoadFailed;
 }
 
 // NotTried when the file may be loaded, with m_descriptor open on it.

@@ -34,13 +34,11 @@ public:
     ~CheckedLibrary() override; // closes the descriptor; unloading is the owner's call
 
     Verdict loadChecked(const QString &path);
-    Verdict verdict() const { return m_verdict; }
 
 private:
     Verdict check(const QString &path);
 
     int m_descriptor = -1;
-    Verdict m_verdict = NotTried;
 };
 
 } // namespace CorvadQt5

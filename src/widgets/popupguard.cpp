@@ -26,16 +26,15 @@ PopupGuard *PopupGuard::of(const QWidget *popup)
                                           Qt::FindDirectChildrenOnly);
 }
 
-bool PopupGuard::closeOnce()
+void PopupGuard::closeOnce()
 {
     if (m_closing)
-        return false;
+        return;
     m_closing = true;
     const QPointer<PopupGuard> alive(this); // a slot may delete the popup, and this with it
     m_close();
     if (alive)
         m_closing = false;
-    return true;
 }
 
 bool PopupGuard::leaveCounts() const
@@ -77,7 +76,7 @@ bool PopupGuard::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Close:
         // Qt closes a popup window itself on a click outside; a close the library did not
         // ask for is the user's way out and must signal like any other.
-        if (m_popup->windowType() == Qt::Popup && !m_closing && m_popup->isVisible())
+        if (m_popup->windowType() == Qt::Popup && m_popup->isVisible())
             closeOnce();
         break;
     default:

@@ -29,8 +29,8 @@ public:
 
     static PopupGuard *of(const QWidget *popup);
 
-    // Runs the close unless one is running already; answers whether it ran.
-    bool closeOnce();
+    // Runs the close unless one is running already.
+    void closeOnce();
     // Whether a Leave is the pointer really leaving.
     bool leaveCounts() const;
 

@@ -35,8 +35,9 @@ void PopupListWidget::popup()
 void PopupListWidget::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
-    if (PopupGuard::of(this)->leaveCounts()) // last: a slot may delete the list
-        PopupGuard::of(this)->closeOnce();
+    PopupGuard *guard = PopupGuard::of(this);
+    if (guard->leaveCounts()) // last: a slot may delete the list
+        guard->closeOnce();
 }
 
 } // namespace CorvadQt5
