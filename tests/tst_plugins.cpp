@@ -250,6 +250,9 @@ void PluginsTest::handleOfANonPlugin_data()
     QTest::newRow("plugin cut after 8 KiB") << QStringLiteral("cut8k.so") << QByteArray("cut 8192");
     QTest::newRow("directory") << QStringLiteral("d.so") << QByteArray("dir");
     QTest::newRow("not a library name") << QStringLiteral("plugin.txt") << QByteArray("copy");
+    // It would bring a second Qt into the process; it ends the process if ever loaded.
+    QTest::newRow("plugin for the other Qt major")
+        << QStringLiteral("othermajor.so") << QByteArray("other major");
 }
 
 void PluginsTest::handleOfANonPlugin()
@@ -263,7 +266,13 @@ void PluginsTest::handleOfANonPlugin()
         QVERIFY(whole.open(QIODevice::ReadOnly));
         content = whole.read(content.mid(4).toInt());
     }
-    if (content == "dir") {
+    if (content == "other major") {
+#ifdef TEST_PLUGIN_othermajor
+        QVERIFY(QFile::copy(QStringLiteral(TEST_PLUGIN_othermajor), path));
+#else
+        QSKIP("the other Qt major is not installed, so no plugin was built for it");
+#endif
+    } else if (content == "dir") {
         QVERIFY(QDir().mkpath(path));
     } else if (content == "copy") {
         QVERIFY(QFile::copy(QStringLiteral(TEST_PLUGIN_type1), path));

@@ -176,6 +176,9 @@ CheckedLibrary::Verdict CheckedLibrary::check(const QString &path)
         return UnsafeFileMode;
     if (!elfSegmentsInsideFile(m_descriptor))
         return SegmentsOutsideFile;
+    const int major = elfQtMajor(m_descriptor);
+    if (major != 0 && major != QT_VERSION_MAJOR)
+        return OtherQtMajor;
     return NotTried;
 }
 

@@ -26,6 +26,7 @@ public:
         UnsafeDirectoryOwner,
         UnsafeDirectoryMode,
         SegmentsOutsideFile, // truncated: the loader would crash on it
+        OtherQtMajor,        // linked against another Qt major than this process
         LoadFailed,          // the dynamic loader refused it; errorString() says why
         Loaded
     };

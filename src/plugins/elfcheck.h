@@ -11,4 +11,9 @@ namespace CorvadQt5 {
 // its offset is left alone.
 bool elfSegmentsInsideFile(int descriptor);
 
+// The Qt major an ELF file is linked against, from the libQt<major>... names it needs; 0
+// when it names none or is no ELF file. A plugin built for another major would bring a
+// second Qt into the process, so it must be turned away before the loader sees it.
+int elfQtMajor(int descriptor);
+
 } // namespace CorvadQt5

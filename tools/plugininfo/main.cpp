@@ -45,6 +45,9 @@ const char *refusal(CheckedLibrary::Verdict verdict)
         return "unsafe: its directory is writable by group or others";
     case CheckedLibrary::SegmentsOutsideFile:
         return "truncated (segments reach past the end of the file)";
+    case CheckedLibrary::OtherQtMajor:
+        return "linked against another Qt major than this Qt " QT_STRINGIFY(
+            QT_VERSION_MAJOR) " build (loading it would bring a second Qt into the process)";
     default:
         return "does not load";
     }
