@@ -1,5 +1,6 @@
-# Sourced by scripts/test and scripts/gallery: installs the Debian packages the build and the
-# tests need (apt-get, so root), then configures and builds into build/.
+# Sourced by the scripts: installs the Debian packages the build and the tests need (apt-get,
+# so root), then configures and builds into build/, or with --qt6 the Qt 6 build into
+# build-qt6/.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -10,6 +11,7 @@ packages=(
     fonts-dejavu-core
     qtbase5-private-dev
     xvfb openbox x11-utils xdotool weston qtwayland5 imagemagick
+    qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-wayland
 )
 
 install_missing_packages() {
@@ -30,7 +32,26 @@ install_missing_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# Sets qt_major and build_dir from the script's arguments (--qt6 chooses Qt 6) and leaves the
+# other arguments in qt_arguments.
+choose_qt_major() {
+    qt_major=5
+    build_dir=build
+    qt_arguments=()
+    local argument
+    for argument in "$@"; do
+        if [ "$argument" = --qt6 ]; then
+            qt_major=6
+            build_dir=build-qt6
+        else
+            qt_arguments+=("$argument")
+        fi
+    done
+}
+choose_qt_major "$@"
+
 configure_and_build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build build --parallel "$(nproc)"
+    cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQT_MAJOR_VERSION="$qt_major" \
+        "$@" >/dev/null
+    cmake --build "$build_dir" --parallel "$(nproc)"
 }

@@ -1,4 +1,4 @@
-# cmake -DGALLERY=... -DOUT=... -DVERSION=... -P gallery-no-display.cmake
+# cmake -DGALLERY=... -DNAME=... -DOUT=... -DVERSION=... -P gallery-no-display.cmake
 # Started by hand on a machine without a display, the gallery says so in one line of its
 # own and fails, instead of Qt's advice to reinstall; with --screenshots, --help or
 # --version it needs none.
@@ -9,7 +9,7 @@ execute_process(COMMAND ${no_display} ${GALLERY}
 if(result EQUAL 0 OR NOT result MATCHES "^[0-9]+$")
     message(FATAL_ERROR "without a display the gallery ended with '${result}', not a failure")
 endif()
-if(NOT err MATCHES "^corvad-qt5-gallery: no display [^\n]*--screenshots DIR\n$")
+if(NOT err MATCHES "^${NAME}: no display [^\n]*--screenshots DIR\n$")
     message(FATAL_ERROR "not the one-line explanation:\n${err}")
 endif()
 
@@ -27,7 +27,7 @@ foreach(option help version)
         RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
     set(expected "--screenshots <DIR>")
     if(option STREQUAL "version")
-        set(expected "corvad-qt5-gallery ${VERSION}")
+        set(expected "${NAME} ${VERSION}")
     endif()
     string(FIND "${out}" "${expected}" at)
     if(NOT result EQUAL 0 OR at EQUAL -1)

@@ -1,6 +1,8 @@
-# cmake -DGALLERY=... -DOUT=... -DDOCS=... -P gallery-screenshots.cmake
+# cmake -DGALLERY=... -DOUT=... -DDOCS=... [-DSIZES=OFF] -P gallery-screenshots.cmake
 # The gallery renders every picture without a display, and each has the size of the one the
-# README shows: a dialog whose layout changed needs `scripts/screenshots` again.
+# README shows: a dialog whose layout changed needs `scripts/screenshots` again. The README's
+# pictures come from the Qt 5 build; Qt 6 picks another default font, so there only the set
+# of pictures is compared (SIZES=OFF).
 file(REMOVE_RECURSE ${OUT})
 execute_process(COMMAND ${GALLERY} --screenshots ${OUT} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -15,6 +17,9 @@ file(GLOB documented RELATIVE ${DOCS} ${DOCS}/*.png)
 file(GLOB rendered RELATIVE ${OUT} ${OUT}/*.png)
 if(NOT documented STREQUAL rendered)
     message(FATAL_ERROR "pictures differ: docs has [${documented}], the gallery renders [${rendered}]")
+endif()
+if(DEFINED SIZES AND NOT SIZES)
+    return()
 endif()
 foreach(picture IN LISTS documented)
     png_size(${DOCS}/${picture} documented_size)

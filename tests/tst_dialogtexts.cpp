@@ -92,7 +92,7 @@ void DialogTextsTest::useLanguage(const QString &language)
     if (language.isEmpty())
         return;
     m_translator = std::make_unique<QTranslator>();
-    QVERIFY(m_translator->load(QStringLiteral("libcorvad-common-qt5_") + language,
+    QVERIFY(m_translator->load(QStringLiteral(CORVADQT5_CATALOGUE "_") + language,
                                QStringLiteral(CORVADQT5_QM_DIR)));
     QVERIFY(QCoreApplication::installTranslator(m_translator.get()));
 }

@@ -36,9 +36,12 @@ void FixedPathsTest::directories_data()
     QTest::addColumn<bool>("inShipped");
     QTest::addColumn<bool>("inTestBuild");
 
-    QTest::newRow("plugins") << QStringLiteral("/usr/lib/corvad-qt5") << true << false;
+    QTest::newRow("plugins") << QStringLiteral(CORVADQT5_FIXED_PLUGIN_DIR) << true << false;
     QTest::newRow("translations") << QStringLiteral("/usr/share/zub/translations") << true << false;
-    QTest::newRow("catalogue name") << QStringLiteral("libcorvad-common-qt5") << true << true;
+    QTest::newRow("catalogue name") << QStringLiteral(CORVADQT5_CATALOGUE) << true << true;
+    // A Qt 6 library that scanned the Qt 5 directory would load plugins linked to Qt 5.
+    QTest::newRow("other major's plugins")
+        << QStringLiteral(CORVADQT5_OTHER_PLUGIN_DIR) << false << false;
     QTest::newRow("test plugins") << QStringLiteral(CORVADQT5_TEST_PLUGIN_DIR) << false << true;
 }
 

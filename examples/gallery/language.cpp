@@ -28,7 +28,7 @@ bool use(const QString &code)
         // The build tree's catalogues first, so that the gallery shows the code it was built
         // with.
         for (const char *dir : {CORVADQT5_BUILD_CATALOGUES, CORVADQT5_INSTALLED_CATALOGUES}) {
-            found = translator->load(locale, QStringLiteral("libcorvad-common-qt5"),
+            found = translator->load(locale, QStringLiteral(CORVADQT5_CATALOGUE),
                                      QStringLiteral("_"), QLatin1String(dir));
             if (found)
                 break;

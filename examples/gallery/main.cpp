@@ -126,7 +126,7 @@ void describeOptions(QCommandLineParser *parser)
 
 void setNames()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("corvad-qt5-gallery"));
+    QCoreApplication::setApplicationName(QStringLiteral(CORVADQT5_TOOL_NAME));
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVADQT5_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("corvad-common-qt5"));
 }
@@ -151,7 +151,7 @@ int main(int argc, char **argv)
     if (!shotsDir.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     } else if (!displayAvailable() && !platformChosen(argc, argv)) {
-        std::fprintf(stderr, "corvad-qt5-gallery: no display (neither DISPLAY nor WAYLAND_DISPLAY "
+        std::fprintf(stderr, CORVADQT5_TOOL_NAME ": no display (neither DISPLAY nor WAYLAND_DISPLAY "
                              "is set); run it in a desktop session, or render its pictures "
                              "with --screenshots DIR\n");
         return 2;

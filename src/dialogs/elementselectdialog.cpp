@@ -3,6 +3,7 @@
 #include <corvad-common-qt5/elementselectdialog.h>
 
 #include "../core/accountwalker.h"
+#include "../core/qtmajor.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -89,8 +90,8 @@ ElementSelectDialog::ElementSelectDialog(const QList<unsigned int> &excludedUser
     m_buttonBox->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     layout->addWidget(m_buttonBox);
 
-    if (m_kindGroup) // buttonClicked(int) carries the kind as the button's id
-        connect(m_kindGroup, "2buttonClicked( int )", this, "1rebuildFor( int )");
+    if (m_kindGroup) // the click carries the kind as the button's id
+        connect(m_kindGroup, QtMajor::buttonGroupIdClicked(), this, "1rebuildFor( int )");
     connect(m_buttonBox, "2accepted()", this, "1accept()");
     connect(m_buttonBox, "2rejected()", this, "1reject()");
     connect(m_list, "2itemSelectionChanged()", this, "1selectionChanged()");

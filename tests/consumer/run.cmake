@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -P run.cmake
+# cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DQT_MAJOR_VERSION=5|6 -P run.cmake
 # Installs the build into a staging root, builds the consumer against it with CMake and with
 # pkg-config, and runs both.
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -14,7 +14,8 @@ set(ENV{DESTDIR} ${stage})
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr)
 unset(ENV{DESTDIR})
 
-run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -DCMAKE_PREFIX_PATH=${stage}/usr)
+run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -DCMAKE_PREFIX_PATH=${stage}/usr
+    -DQT_MAJOR_VERSION=${QT_MAJOR_VERSION})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 
 file(GLOB libdir LIST_DIRECTORIES true ${stage}/usr/lib/*-linux-gnu)
@@ -23,13 +24,14 @@ if(NOT libdir)
 endif()
 set(ENV{LD_LIBRARY_PATH} ${libdir})
 set(ENV{QT_QPA_PLATFORM} offscreen)
+set(module corvad-common-qt${QT_MAJOR_VERSION})
 run(${WORK_DIR}/build/consumer)
 
 set(ENV{PKG_CONFIG_PATH} ${libdir}/pkgconfig)
-execute_process(COMMAND pkg-config --cflags --libs corvad-common-qt5
+execute_process(COMMAND pkg-config --cflags --libs ${module}
     OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
-    message(FATAL_ERROR "pkg-config does not know corvad-common-qt5")
+    message(FATAL_ERROR "pkg-config does not know ${module}")
 endif()
 separate_arguments(flags UNIX_COMMAND "${flags}")
 # As the README writes it: the module's flags must be enough.
@@ -39,9 +41,9 @@ run(${WORK_DIR}/consumer-pkgconfig)
 # The plugin kit: the example plugin builds against the package, installs into the plugin
 # directory, and the installed diagnostic tool calls it valid.
 run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/../../examples/plugin -B ${WORK_DIR}/plugin
-    -DCMAKE_PREFIX_PATH=${stage}/usr)
+    -DCMAKE_PREFIX_PATH=${stage}/usr -DQT_MAJOR_VERSION=${QT_MAJOR_VERSION})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/plugin)
 set(ENV{DESTDIR} ${stage})
 run(${CMAKE_COMMAND} --install ${WORK_DIR}/plugin)
 unset(ENV{DESTDIR})
-run(${stage}/usr/bin/corvad-qt5-plugininfo ${stage}/usr/lib/corvad-qt5)
+run(${stage}/usr/bin/corvad-qt${QT_MAJOR_VERSION}-plugininfo ${stage}/usr/lib/corvad-qt${QT_MAJOR_VERSION})

@@ -3,8 +3,14 @@
 // A platform for tests with two 800 x 600 screens side by side, (0, 0) and (800, 0), the
 // first one primary. Windows live in memory as on the offscreen platform; only where they
 // are matters.
+#include <QtGlobal>
+#if QT_VERSION_MAJOR == 5
 #include <QtEventDispatcherSupport/private/qgenericunixeventdispatcher_p.h>
 #include <QtFontDatabaseSupport/private/qgenericunixfontdatabase_p.h>
+#else
+#include <QtGui/private/qgenericunixeventdispatcher_p.h>
+#include <QtGui/private/qgenericunixfontdatabase_p.h>
+#endif
 #include <qpa/qplatformbackingstore.h>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qplatformintegrationplugin.h>
