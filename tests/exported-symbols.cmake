@@ -19,3 +19,13 @@ foreach(internal "CorvadQt5::Accounts::" "CorvadQt5::FixedPaths::" "CorvadQt5::S
         message(FATAL_ERROR "internal helper exported: ${internal}")
     endif()
 endforeach()
+# Nothing outside the namespace: a standard-library template instantiated by the library
+# would otherwise join its ABI.
+string(REGEX REPLACE "\n$" "" symbols "${symbols}")
+string(REPLACE "\n" ";" lines "${symbols}")
+foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[0-9a-f]+ [A-Za-z] " "" name "${line}")
+    if(NOT name MATCHES "^((vtable|typeinfo|typeinfo name) for |non-virtual thunk to )?CorvadQt5::")
+        message(FATAL_ERROR "exported outside the namespace: ${name}")
+    endif()
+endforeach()
