@@ -26,8 +26,10 @@ bool use(const QString &code)
     if (!found) {
         auto *translator = new QTranslator(qApp);
         // The build tree's catalogues first, so that the gallery shows the code it was built
-        // with.
+        // with (none in a build for installation).
         for (const char *dir : {CORVADQT5_BUILD_CATALOGUES, CORVADQT5_INSTALLED_CATALOGUES}) {
+            if (!*dir)
+                continue;
             found = translator->load(locale, QStringLiteral(CORVADQT5_CATALOGUE),
                                      QStringLiteral("_"), QLatin1String(dir));
             if (found)

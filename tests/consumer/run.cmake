@@ -34,8 +34,9 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "pkg-config does not know ${module}")
 endif()
 separate_arguments(flags UNIX_COMMAND "${flags}")
-# As the README writes it: the module's flags must be enough.
-run(c++ -std=c++17 ${SOURCE_DIR}/main.cpp ${flags} -o ${WORK_DIR}/consumer-pkgconfig)
+# As the README writes it: -fPIC, which Qt's headers demand of every consumer (Qt is built
+# with reduced relocations), and the module's flags.
+run(c++ -std=c++17 -fPIC ${SOURCE_DIR}/main.cpp ${flags} -o ${WORK_DIR}/consumer-pkgconfig)
 run(${WORK_DIR}/consumer-pkgconfig)
 
 # The plugin kit: the example plugin builds against the package, installs into the plugin
