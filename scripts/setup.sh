@@ -12,6 +12,7 @@ packages=(
     qtbase5-private-dev
     xvfb openbox x11-utils xdotool weston qtwayland5 imagemagick
     qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-wayland
+    doxygen qhelpgenerator-qt5 qt6-documentation-tools abigail-tools
 )
 
 install_missing_packages() {
@@ -52,6 +53,6 @@ choose_qt_major "$@"
 
 configure_and_build() {
     cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQT_MAJOR_VERSION="$qt_major" \
-        "$@" >/dev/null
+        -DCORVADQT5_BUILD_DOCS=ON "$@" >/dev/null
     cmake --build "$build_dir" --parallel "$(nproc)"
 }

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! Common: account queries, text helpers, icons and the help and about windows.
+
 #include <corvad-common-qt5/corvadqt5_export.h>
 
 #include <QMap>
@@ -11,6 +14,7 @@
 
 class QWidget;
 
+//! Everything the library offers; the name is the same for the Qt 5 and the Qt 6 build.
 namespace CorvadQt5 {
 
 class DesktopIntegrationPlugin;

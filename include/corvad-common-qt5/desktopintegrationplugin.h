@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! DesktopIntegrationPlugin: the plugin type that replaces the help and about windows.
+
 #include <corvad-common-qt5/plugin.h>
 
 #include <QMap>

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! ElementSelectDialog: the choice of a local user, a local group or "other".
+
 #include <corvad-common-qt5/corvadqt5_export.h>
 
 #include <QDialog>
@@ -35,6 +38,7 @@ class CORVADQT5_EXPORT ElementSelectDialog : public QDialog
     Q_OBJECT
 
 public:
+    //! What the dialog offers to choose.
     enum Mode : int {
         UserMode = 0,  //!< users only
         GroupMode = 1, //!< groups only

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! IconProvider and the icon numbers, IconId.
+
 #include <corvad-common-qt5/corvadqt5_export.h>
 
 #include <QIcon>

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! LoginDialog: a login and password request.
+
 #include <corvad-common-qt5/corvadqt5_export.h>
 
 #include <QDialog>

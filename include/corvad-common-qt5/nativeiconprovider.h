@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! NativeIconProvider: the icons of the embedded set.
+
 #include <corvad-common-qt5/iconprovider.h>
 
 namespace CorvadQt5 {

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! PasswordDialog: a password request, optionally typed twice.
+
 #include <corvad-common-qt5/corvadqt5_export.h>
 
 #include <QDialog>

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! Plugin, the entry-symbol types and the CORVADQT5_PLUGIN macro that declares them.
+
 #include <corvad-common-qt5/corvadqt5_export.h>
 
 #include <QtGlobal>
@@ -26,6 +29,7 @@ namespace CorvadQt5 {
 class CORVADQT5_EXPORT Plugin
 {
 public:
+    //! What kind of plugin a library provides; the host asks for plugins by type.
     enum Type : int {
         NoType = 0,                //!< what a library without a type entry reports
         DesktopIntegrationType = 1 //!< DesktopIntegrationPlugin objects
@@ -38,8 +42,9 @@ private:
     Q_DISABLE_COPY(Plugin)
 };
 
-//! The signatures of the two entry symbols of a plugin library.
+//! The signature of a plugin library's corvadQt5PluginType() entry symbol.
 using PluginTypeEntry = Plugin::Type (*)();
+//! The signature of a plugin library's corvadQt5PluginInstance() entry symbol.
 using PluginInstanceEntry = Plugin *(*)();
 
 } // namespace CorvadQt5

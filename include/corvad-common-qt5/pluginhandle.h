@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! PluginHandle: one plugin library file.
+
 #include <corvad-common-qt5/plugin.h>
 
 #include <QString>
@@ -20,7 +23,8 @@ namespace CorvadQt5 {
  * non-plugin when it (after following links) is not a regular file, when it or its
  * directory is writable by group or others, or when either is owned by someone other than
  * root or the process's effective user: whoever could write there could run code in every
- * application. corvad-qt5-plugininfo says which rule refused a file.
+ * application. A library linked against another Qt major than the process's is refused too,
+ * without being loaded. corvad-qt5-plugininfo says which rule refused a file.
  *
  * \code
  * CorvadQt5::PluginHandle handle(QStringLiteral("/usr/lib/corvad-qt5/libmine.so"));
@@ -31,6 +35,7 @@ namespace CorvadQt5 {
 class CORVADQT5_EXPORT PluginHandle
 {
 public:
+    //! Checks and loads the library at \a path and resolves its entry symbols.
     explicit PluginHandle(const QString &path);
     ~PluginHandle();
 

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! PluginManager: the registry of plugin libraries by type.
+
 #include <corvad-common-qt5/plugin.h>
 
 #include <QList>

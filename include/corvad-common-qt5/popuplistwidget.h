@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! PopupListWidget: a list that pops up over its parent.
+
 #include <corvad-common-qt5/corvadqt5_export.h>
 
 #include <QListWidget>
@@ -33,6 +36,7 @@ class CORVADQT5_EXPORT PopupListWidget : public QListWidget
     Q_OBJECT
 
 public:
+    //! A hidden, empty 150 x 150 list, popped up over \a parent.
     explicit PopupListWidget(QWidget *parent = nullptr);
     ~PopupListWidget() override;
 
@@ -45,6 +49,7 @@ Q_SIGNALS:
     void editingFinished();
 
 protected:
+    //! Hides the list and emits editingFinished().
     void leaveEvent(QEvent *event) override;
 };
 

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+//! \file
+//! PopupWidget: a frameless popup around any widget.
+
 #include <corvad-common-qt5/corvadqt5_export.h>
 
 #include <QFrame>
@@ -36,11 +39,14 @@ class CORVADQT5_EXPORT PopupWidget : public QFrame
     Q_OBJECT
 
 public:
+    //! When the popup closes by itself, besides a double click.
     enum Mode : int {
         CloseOnLeave = 0,     //!< closes when the pointer leaves it
         CloseOnDeactivate = 1 //!< closes when its window loses activation
     };
 
+    //! A hidden, empty popup that closes as \a mode says; \a parent is the widget it is
+    //! centred over (and, on Wayland, whose window it belongs to).
     explicit PopupWidget(Mode mode = CloseOnLeave, QWidget *parent = nullptr);
     ~PopupWidget() override;
 
@@ -62,8 +68,12 @@ public Q_SLOTS:
     void accept();
 
 protected:
+    //! Closes a CloseOnDeactivate popup when its window loses activation, and, on Wayland,
+    //! on a click outside it or Escape.
     bool event(QEvent *event) override;
+    //! Closes the popup.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    //! Closes a CloseOnLeave popup.
     void leaveEvent(QEvent *event) override;
 
 private:
