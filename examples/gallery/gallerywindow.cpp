@@ -70,7 +70,7 @@ QString shown(const QString &text)
 
 GalleryWindow::GalleryWindow(QWidget *parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("corvad-common-qt5 gallery"));
+    setWindowTitle(QStringLiteral(CORVADQT5_LIBRARY_NAME " gallery"));
     setWindowIcon(Common::ptr()->iconProvider()->iconById(IconGears));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(languageRow());

@@ -111,7 +111,7 @@ bool displayAvailable()
 void describeOptions(QCommandLineParser *parser)
 {
     parser->setApplicationDescription(
-        QStringLiteral("Lets you try every part of corvad-common-qt5.\n"
+        QStringLiteral("Lets you try every part of " CORVADQT5_LIBRARY_NAME ".\n"
                        "Exit status: 0 when the window was closed or every picture was written;\n"
                        "1 when a picture could not be written or the command line is wrong;\n"
                        "2 when there is no display and --screenshots was not given."));
@@ -128,7 +128,7 @@ void setNames()
 {
     QCoreApplication::setApplicationName(QStringLiteral(CORVADQT5_TOOL_NAME));
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVADQT5_VERSION));
-    QCoreApplication::setOrganizationName(QStringLiteral("corvad-common-qt5"));
+    QCoreApplication::setOrganizationName(QStringLiteral(CORVADQT5_LIBRARY_NAME));
 }
 
 } // namespace
@@ -151,15 +151,16 @@ int main(int argc, char **argv)
     if (!shotsDir.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     } else if (!displayAvailable() && !platformChosen(argc, argv)) {
-        std::fprintf(stderr, CORVADQT5_TOOL_NAME ": no display (neither DISPLAY nor WAYLAND_DISPLAY "
-                             "is set); run it in a desktop session, or render its pictures "
-                             "with --screenshots DIR\n");
+        std::fprintf(stderr, CORVADQT5_TOOL_NAME ": no display (neither DISPLAY nor "
+                                                 "WAYLAND_DISPLAY is set); run it in a desktop "
+                                                 "session, or render its pictures with "
+                                                 "--screenshots DIR\n");
         return 2;
     }
 
     QApplication app(argc, argv);
     setNames();
-    QApplication::setApplicationDisplayName(QStringLiteral("corvad-common-qt5 gallery"));
+    QApplication::setApplicationDisplayName(QStringLiteral(CORVADQT5_LIBRARY_NAME " gallery"));
     parser.process(app); // the final word on the command line: a wrong option exits 1
     if (!shotsDir.isEmpty())
         return screenshots(shotsDir);

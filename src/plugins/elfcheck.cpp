@@ -4,10 +4,10 @@
 
 #include <cstdint>
 #include <cstring>
-#include <vector>
 #include <elf.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace CorvadQt5 {
 namespace {
