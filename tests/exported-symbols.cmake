@@ -12,7 +12,7 @@ foreach(wanted "CorvadQt5::Common::uidByName" "CorvadQt5::Common::ptr()" "Corvad
     endif()
 endforeach()
 foreach(internal "CorvadQt5::Accounts::" "CorvadQt5::FixedPaths::" "CorvadQt5::ScreenPlacement::"
-                 "CorvadQt5::CredentialsForm" "CorvadQt5::elfSegmentsInsideFile"
+                 "CorvadQt5::CredentialsForm" "CorvadQt5::inspectElf"
                  "CorvadQt5::CheckedLibrary")
     string(FIND "${symbols}" "${internal}" at)
     if(NOT at EQUAL -1)

@@ -174,10 +174,10 @@ CheckedLibrary::Verdict CheckedLibrary::check(const QString &path)
         return UnsafeFileOwner;
     if (writableByOthers(status))
         return UnsafeFileMode;
-    if (!elfSegmentsInsideFile(m_descriptor))
+    const ElfFacts elf = inspectElf(m_descriptor);
+    if (!elf.segmentsInsideFile)
         return SegmentsOutsideFile;
-    const int major = elfQtMajor(m_descriptor);
-    if (major != 0 && major != QT_VERSION_MAJOR)
+    if (elf.qtMajor != 0 && elf.qtMajor != QT_VERSION_MAJOR)
         return OtherQtMajor;
     return NotTried;
 }

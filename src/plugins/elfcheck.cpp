@@ -19,25 +19,6 @@ bool readAt(int descriptor, T *into, unsigned long long at)
            pread(descriptor, into, sizeof(T), off_t(at)) == ssize_t(sizeof(T));
 }
 
-template <typename Header, typename ProgramHeader>
-bool segmentsInside(int descriptor, unsigned long long size)
-{
-    Header header;
-    if (!readAt(descriptor, &header, 0))
-        return false;
-    if (header.e_phentsize != sizeof(ProgramHeader))
-        return header.e_phnum == 0;
-    for (unsigned int i = 0; i < header.e_phnum; ++i) {
-        ProgramHeader segment;
-        if (!readAt(descriptor, &segment, header.e_phoff + i * sizeof segment))
-            return false;
-        if (segment.p_type == PT_LOAD &&
-            (segment.p_offset > size || segment.p_filesz > size - segment.p_offset))
-            return false;
-    }
-    return true;
-}
-
 // The file offset of the virtual \a address, from the loadable segment that maps it.
 template <typename ProgramHeader>
 bool fileOffset(const std::vector<ProgramHeader> &segments, unsigned long long address,
@@ -53,17 +34,10 @@ bool fileOffset(const std::vector<ProgramHeader> &segments, unsigned long long a
     return false;
 }
 
-template <typename Header, typename ProgramHeader, typename Dynamic>
-int qtMajor(int descriptor)
+// The Qt major named by the first libQt<major> entry of the dynamic section, or 0.
+template <typename ProgramHeader, typename Dynamic>
+int neededQtMajor(int descriptor, const std::vector<ProgramHeader> &segments)
 {
-    Header header;
-    if (!readAt(descriptor, &header, 0) || header.e_phentsize != sizeof(ProgramHeader))
-        return 0;
-    std::vector<ProgramHeader> segments(header.e_phnum);
-    for (unsigned int i = 0; i < header.e_phnum; ++i) {
-        if (!readAt(descriptor, &segments[i], header.e_phoff + i * sizeof(ProgramHeader)))
-            return 0;
-    }
     std::vector<unsigned long long> needed;
     unsigned long long strings = 0;
     bool haveStrings = false;
@@ -84,7 +58,7 @@ int qtMajor(int descriptor)
     if (!haveStrings)
         return 0;
     for (const unsigned long long name : needed) {
-        char prefix[7] = {}; // "libQt5" and its end, or the start of any other name
+        char prefix[6]; // "libQt5", or the start of any other name
         if (pread(descriptor, prefix, 6, off_t(strings + name)) == 6 &&
             std::memcmp(prefix, "libQt", 5) == 0 && prefix[5] >= '1' && prefix[5] <= '9')
             return prefix[5] - '0';
@@ -92,38 +66,50 @@ int qtMajor(int descriptor)
     return 0;
 }
 
+template <typename Header, typename ProgramHeader, typename Dynamic>
+ElfFacts inspect(int descriptor, unsigned long long size)
+{
+    ElfFacts facts;
+    Header header;
+    if (!readAt(descriptor, &header, 0)) {
+        facts.segmentsInsideFile = false;
+        return facts;
+    }
+    if (header.e_phentsize != sizeof(ProgramHeader)) {
+        facts.segmentsInsideFile = header.e_phnum == 0;
+        return facts;
+    }
+    std::vector<ProgramHeader> segments(header.e_phnum);
+    for (unsigned int i = 0; i < header.e_phnum; ++i) {
+        ProgramHeader &segment = segments[i];
+        if (!readAt(descriptor, &segment, header.e_phoff + i * sizeof segment) ||
+            (segment.p_type == PT_LOAD &&
+             (segment.p_offset > size || segment.p_filesz > size - segment.p_offset))) {
+            facts.segmentsInsideFile = false;
+            return facts;
+        }
+    }
+    facts.qtMajor = neededQtMajor<ProgramHeader, Dynamic>(descriptor, segments);
+    return facts;
+}
+
 } // namespace
 
-bool elfSegmentsInsideFile(int descriptor)
+ElfFacts inspectElf(int descriptor)
 {
     struct stat status;
     unsigned char ident[EI_NIDENT] = {};
     if (fstat(descriptor, &status) != 0 || !readAt(descriptor, &ident, 0) ||
         std::memcmp(ident, ELFMAG, SELFMAG) != 0)
-        return true;
+        return {};
     const auto size = static_cast<unsigned long long>(status.st_size);
     switch (ident[EI_CLASS]) {
     case ELFCLASS64:
-        return segmentsInside<Elf64_Ehdr, Elf64_Phdr>(descriptor, size);
+        return inspect<Elf64_Ehdr, Elf64_Phdr, Elf64_Dyn>(descriptor, size);
     case ELFCLASS32:
-        return segmentsInside<Elf32_Ehdr, Elf32_Phdr>(descriptor, size);
+        return inspect<Elf32_Ehdr, Elf32_Phdr, Elf32_Dyn>(descriptor, size);
     default:
-        return true;
-    }
-}
-
-int elfQtMajor(int descriptor)
-{
-    unsigned char ident[EI_NIDENT] = {};
-    if (!readAt(descriptor, &ident, 0) || std::memcmp(ident, ELFMAG, SELFMAG) != 0)
-        return 0;
-    switch (ident[EI_CLASS]) {
-    case ELFCLASS64:
-        return qtMajor<Elf64_Ehdr, Elf64_Phdr, Elf64_Dyn>(descriptor);
-    case ELFCLASS32:
-        return qtMajor<Elf32_Ehdr, Elf32_Phdr, Elf32_Dyn>(descriptor);
-    default:
-        return 0;
+        return {};
     }
 }
 

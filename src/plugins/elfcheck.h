@@ -4,16 +4,19 @@
 
 namespace CorvadQt5 {
 
-// False for an ELF file whose loadable segments reach past its end. The dynamic loader maps
-// such a file as its headers say and crashes when it touches the missing part, so a
-// truncated plugin must be turned away before it is loaded. Files that are not ELF at all
-// pass: the loader rejects those itself. Reads the open file \a descriptor with pread, so
-// its offset is left alone.
-bool elfSegmentsInsideFile(int descriptor);
+// What a plugin file's ELF headers say before the dynamic loader sees it.
+struct ElfFacts
+{
+    // False when a loadable segment reaches past the end of the file. The loader maps such a
+    // file as its headers say and crashes when it touches the missing part.
+    bool segmentsInsideFile = true;
+    // The Qt major the file is linked against, from the libQt<major>... names it needs; 0
+    // when it names none. One built for another major would bring a second Qt in.
+    int qtMajor = 0;
+};
 
-// The Qt major an ELF file is linked against, from the libQt<major>... names it needs; 0
-// when it names none or is no ELF file. A plugin built for another major would bring a
-// second Qt into the process, so it must be turned away before the loader sees it.
-int elfQtMajor(int descriptor);
+// Reads the open file \a descriptor with pread, so its offset is left alone. Files that are
+// not ELF at all pass with the defaults: the loader rejects those itself.
+ElfFacts inspectElf(int descriptor);
 
 } // namespace CorvadQt5
