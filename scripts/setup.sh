@@ -7,7 +7,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 packages=(
     cmake g++ make pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools
-    libnss-wrapper util-linux
+    libnss-wrapper util-linux slapd nslcd libnss-ldapd
     fonts-dejavu-core
     qtbase5-private-dev
     xvfb openbox x11-utils xdotool weston qtwayland5 imagemagick

@@ -25,12 +25,15 @@ class NativeIconProvider;
  * The process-wide service object: account queries, two text helpers, the icon provider in
  * use and the desktop's help and about windows.
  *
- * The account queries walk the system's user or group database from its start on every
- * call; nothing is cached. They answer a missing entry with a null string or with the id
- * 4294967295 and report through the optional \a ok flag. The lookups by id or name ask the
- * C library directly for the entry when the walk finds none, so accounts of directory
- * services that refuse enumeration are found as well; the counts see only what the walk
- * lists.
+ * The lookups by id or name ask the C library for the one entry by key, as login does:
+ * the sources of nsswitch.conf in order, each answering with its first match, which is the
+ * entry that a walk of the database would meet first. Names are compared byte for byte, so
+ * a directory that answers "ALICE" with "alice" gives no match. The counts walk the whole
+ * database and see only what it lists (directories may list nothing). Nothing is cached. A
+ * missing entry is answered with a null string or with the id 4294967295 and reported
+ * through the optional \a ok flag; a source that fails (a directory that is down) gives the
+ * same answer and is reported once per database and error in the "corvad.accounts" logging
+ * category.
  *
  * \code
  * bool found = false;
@@ -40,8 +43,8 @@ class NativeIconProvider;
  * \endcode
  *
  * The first ptr() call builds the instance and scans the plugin directory; make it from the
- * GUI thread. The account walks share the C library's one cursor per database, so run them
- * on one thread at a time.
+ * GUI thread. The counts share the C library's one cursor per database, so run them on one
+ * thread at a time.
  */
 class CORVADQT5_EXPORT Common
 {

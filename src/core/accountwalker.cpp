@@ -2,14 +2,36 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "accountwalker.h"
 
+#include <QLoggingCategory>
+
 #include <cerrno>
 #include <cstddef>
+#include <cstring>
 #include <grp.h>
+#include <mutex>
 #include <pwd.h>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace CorvadQt5::Accounts {
 namespace {
+
+Q_LOGGING_CATEGORY(lcAccounts, "corvad.accounts", QtWarningMsg)
+
+// A directory that is down fails every lookup the same way: say so once, not once a call.
+void reportFailure(const char *database, int error)
+{
+    static std::mutex mutex;
+    static std::set<std::pair<const char *, int>> reported;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (!reported.insert({database, error}).second)
+            return;
+    }
+    qCWarning(lcAccounts, "looking up an entry of the %s database failed: %s", database,
+              std::strerror(error));
+}
 
 constexpr std::size_t InitialBufferSize = 4096;
 constexpr std::size_t MaximumBufferSize = std::size_t(16) << 20;
@@ -76,10 +98,12 @@ void walk(const Database<Entry> &database, const std::function<bool(const Entry 
     }
 }
 
-// Fits getpwuid_r, getpwnam_r, getgrgid_r and getgrnam_r alike.
+// Fits getpwuid_r, getpwnam_r, getgrgid_r and getgrnam_r alike. A plain miss is a zero
+// result and no entry; glibc reports a source that failed with the error as the result,
+// nss_wrapper with -1 and errno, and a module may leave only errno set.
 template <typename Entry, typename Key>
-bool lookUp(int (*lookup)(Key, Entry *, char *, std::size_t, Entry **), Key key,
-            const std::function<bool(const Entry &)> &take)
+bool lookUp(int (*lookup)(Key, Entry *, char *, std::size_t, Entry **), const char *database,
+            Key key, const std::function<bool(const Entry &)> &take)
 {
     Entry record{};
     GrowingBuffer buffer;
@@ -87,10 +111,15 @@ bool lookUp(int (*lookup)(Key, Entry *, char *, std::size_t, Entry **), Key key,
         Entry *entry = nullptr;
         errno = 0;
         const int result = lookup(key, &record, buffer.data(), buffer.size(), &entry);
-        if (result == 0)
-            return entry && take(*entry);
-        if (!buffer.growAfter(result, errno))
+        const int error = errno;
+        if (result == 0 && entry)
+            return take(*entry);
+        if (result == 0 && error == 0)
             return false;
+        if (!buffer.growAfter(result, error)) {
+            reportFailure(database, result > 0 ? result : error);
+            return false;
+        }
     }
 }
 
@@ -108,22 +137,22 @@ void forEachGroup(const GroupVisitor &visit)
 
 bool userById(unsigned int uid, const UserTaker &take)
 {
-    return lookUp<passwd, uid_t>(getpwuid_r, uid, take);
+    return lookUp<passwd, uid_t>(getpwuid_r, "passwd", uid, take);
 }
 
 bool userByName(const QByteArray &name, const UserTaker &take)
 {
-    return lookUp<passwd, const char *>(getpwnam_r, name.constData(), take);
+    return lookUp<passwd, const char *>(getpwnam_r, "passwd", name.constData(), take);
 }
 
 bool groupById(unsigned int gid, const GroupTaker &take)
 {
-    return lookUp<group, gid_t>(getgrgid_r, gid, take);
+    return lookUp<group, gid_t>(getgrgid_r, "group", gid, take);
 }
 
 bool groupByName(const QByteArray &name, const GroupTaker &take)
 {
-    return lookUp<group, const char *>(getgrnam_r, name.constData(), take);
+    return lookUp<group, const char *>(getgrnam_r, "group", name.constData(), take);
 }
 
 } // namespace CorvadQt5::Accounts

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <grp.h>
 #include <pwd.h>
-#include <utility>
 
 namespace CorvadQt5 {
 namespace {
@@ -21,29 +20,6 @@ bool sameName(const char *entryName, const QByteArray &wanted)
 {
     return std::strlen(entryName) == std::size_t(wanted.size()) &&
            std::memcmp(entryName, wanted.constData(), std::size_t(wanted.size())) == 0;
-}
-
-// Hands the first entry that matches to take(), walking the database in order; only when
-// the walk has none is the C library asked directly, so that accounts of directory services
-// that do not enumerate are found too. Answers whether there was one.
-template <typename Entry, typename Match, typename Take, typename Ask>
-bool findFirst(void (*forEach)(const std::function<bool(const Entry &)> &), Match matches,
-               Take take, Ask ask)
-{
-    bool found = false;
-    forEach([&](const Entry &entry) {
-        if (!matches(entry))
-            return true;
-        take(entry);
-        found = true;
-        return false;
-    });
-    return found || ask([&](const Entry &entry) {
-               if (!matches(entry))
-                   return false;
-               take(entry);
-               return true;
-           });
 }
 
 void report(bool found, bool *ok)
@@ -82,22 +58,28 @@ Common *Common::ptr()
 QString Common::nameByUid(unsigned int uid, bool *ok)
 {
     QString name;
-    const bool found = findFirst(
-        Accounts::forEachUser, [uid](const passwd &entry) { return entry.pw_uid == uid; },
-        [&name](const passwd &entry) { name = QString::fromLocal8Bit(entry.pw_name); },
-        [uid](const Accounts::UserTaker &take) { return Accounts::userById(uid, take); });
-    report(found, ok);
+    report(Accounts::userById(uid,
+                              [&](const passwd &entry) {
+                                  if (entry.pw_uid != uid)
+                                      return false;
+                                  name = QString::fromLocal8Bit(entry.pw_name);
+                                  return true;
+                              }),
+           ok);
     return name;
 }
 
 QString Common::nameByGid(unsigned int gid, bool *ok)
 {
     QString name;
-    const bool found = findFirst(
-        Accounts::forEachGroup, [gid](const group &entry) { return entry.gr_gid == gid; },
-        [&name](const group &entry) { name = QString::fromLocal8Bit(entry.gr_name); },
-        [gid](const Accounts::GroupTaker &take) { return Accounts::groupById(gid, take); });
-    report(found, ok);
+    report(Accounts::groupById(gid,
+                               [&](const group &entry) {
+                                   if (entry.gr_gid != gid)
+                                       return false;
+                                   name = QString::fromLocal8Bit(entry.gr_name);
+                                   return true;
+                               }),
+           ok);
     return name;
 }
 
@@ -105,12 +87,14 @@ unsigned int Common::uidByName(const QString &name, bool *ok)
 {
     const QByteArray wanted = name.toLocal8Bit();
     unsigned int uid = NotFound;
-    const bool found = findFirst(
-        Accounts::forEachUser,
-        [&wanted](const passwd &entry) { return sameName(entry.pw_name, wanted); },
-        [&uid](const passwd &entry) { uid = entry.pw_uid; },
-        [&wanted](const Accounts::UserTaker &take) { return Accounts::userByName(wanted, take); });
-    report(found, ok);
+    report(Accounts::userByName(wanted,
+                                [&](const passwd &entry) {
+                                    if (!sameName(entry.pw_name, wanted))
+                                        return false;
+                                    uid = entry.pw_uid;
+                                    return true;
+                                }),
+           ok);
     return uid;
 }
 
@@ -118,24 +102,25 @@ unsigned int Common::gidByName(const QString &name, bool *ok)
 {
     const QByteArray wanted = name.toLocal8Bit();
     unsigned int gid = NotFound;
-    const bool found = findFirst(
-        Accounts::forEachGroup,
-        [&wanted](const group &entry) { return sameName(entry.gr_name, wanted); },
-        [&gid](const group &entry) { gid = entry.gr_gid; },
-        [&wanted](const Accounts::GroupTaker &take) {
-            return Accounts::groupByName(wanted, take);
-        });
-    report(found, ok);
+    report(Accounts::groupByName(wanted,
+                                 [&](const group &entry) {
+                                     if (!sameName(entry.gr_name, wanted))
+                                         return false;
+                                     gid = entry.gr_gid;
+                                     return true;
+                                 }),
+           ok);
     return gid;
 }
 
 QString Common::homeDirByUid(unsigned int uid)
 {
     QString home;
-    findFirst(
-        Accounts::forEachUser, [uid](const passwd &entry) { return entry.pw_uid == uid; },
-        [&home](const passwd &entry) { home = QString::fromLocal8Bit(entry.pw_dir); },
-        [uid](const Accounts::UserTaker &take) { return Accounts::userById(uid, take); });
+    Accounts::userById(uid, [&](const passwd &entry) {
+        if (entry.pw_uid == uid)
+            home = QString::fromLocal8Bit(entry.pw_dir);
+        return true;
+    });
     return home;
 }
 
