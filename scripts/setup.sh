@@ -33,6 +33,13 @@ install_missing_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# For a script's wrong arguments: what was wrong and the script's usage line, exit status 2.
+usage_error() {
+    echo "$(basename "$0"): $1" >&2
+    echo "usage: $(basename "$0") ${usage:-}" >&2
+    exit 2
+}
+
 # Sets qt_major and build_dir from the script's arguments (--qt6 chooses Qt 6) and leaves the
 # other arguments in qt_arguments.
 choose_qt_major() {

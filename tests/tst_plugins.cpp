@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // Plugin handles and the plugin manager, with test plugins and hostile files copied into the
 // test build's plugin directory.
+#include "plugins/craftedelf.h"
+
 #include <corvad-common-qt5/pluginhandle.h>
 #include <corvad-common-qt5/pluginmanager.h>
 
@@ -154,6 +156,10 @@ void createHostileSet()
     QFile::link(PluginDir + QStringLiteral("/missing"), PluginDir + QStringLiteral("/dangling.so"));
     makeFifo(PluginDir + QStringLiteral("/fifo.so"));
     QFile::link(QStringLiteral("/dev/null"), PluginDir + QStringLiteral("/device.so"));
+    // Damaged in ways that crashed the dynamic loader or stalled the check before it.
+    for (const CraftedElf::File &file : CraftedElf::files())
+        writeFile(QString::fromStdString(file.name),
+                  QByteArray::fromStdString(file.bytes));
 }
 
 } // namespace

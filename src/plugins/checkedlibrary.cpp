@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "checkedlibrary.h"
 
-#include "elfcheck.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -175,8 +173,9 @@ CheckedLibrary::Verdict CheckedLibrary::check(const QString &path)
     if (writableByOthers(status))
         return UnsafeFileMode;
     const ElfFacts elf = inspectElf(m_descriptor);
-    if (!elf.segmentsInsideFile)
-        return SegmentsOutsideFile;
+    m_elfProblem = elf.problem;
+    if (elf.problem != ElfProblem::None)
+        return MalformedElf;
     if (elf.qtMajor != 0 && elf.qtMajor != QT_VERSION_MAJOR)
         return OtherQtMajor;
     return NotTried;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+#include "elfcheck.h"
+
 #include <QLibrary>
 
 namespace CorvadQt5 {
@@ -25,7 +27,7 @@ public:
         UnsafeFileMode,  // writable by group or others
         UnsafeDirectoryOwner,
         UnsafeDirectoryMode,
-        SegmentsOutsideFile, // truncated: the loader would crash on it
+        MalformedElf,        // the loader would crash or stall on it; elfProblem() says why
         OtherQtMajor,        // linked against another Qt major than this process
         LoadFailed,          // the dynamic loader refused it; errorString() says why
         Loaded
@@ -35,11 +37,14 @@ public:
     ~CheckedLibrary() override; // closes the descriptor; unloading is the owner's call
 
     Verdict loadChecked(const QString &path);
+    // The rule a MalformedElf file broke.
+    ElfProblem elfProblem() const { return m_elfProblem; }
 
 private:
     Verdict check(const QString &path);
 
     int m_descriptor = -1;
+    ElfProblem m_elfProblem = ElfProblem::None;
 };
 
 } // namespace CorvadQt5

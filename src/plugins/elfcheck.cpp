@@ -2,96 +2,221 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "elfcheck.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <elf.h>
+#include <iterator>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace CorvadQt5 {
 namespace {
 
-template <typename T>
-bool readAt(int descriptor, T *into, unsigned long long at)
+using Offset = unsigned long long;
+
+constexpr unsigned char NativeByteOrder =
+    __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? ELFDATA2LSB : ELFDATA2MSB;
+
+// The linker writes about a dozen; the loader reads every one of them.
+constexpr unsigned int MaximumProgramHeaders = 256;
+
+bool readAt(int descriptor, void *into, Offset size, Offset at)
 {
-    return at <= static_cast<unsigned long long>(INT64_MAX) &&
-           pread(descriptor, into, sizeof(T), off_t(at)) == ssize_t(sizeof(T));
+    auto *bytes = static_cast<char *>(into);
+    while (size > 0) {
+        if (at > Offset(INT64_MAX))
+            return false;
+        const ssize_t got = pread(descriptor, bytes, size, off_t(at));
+        if (got <= 0)
+            return false;
+        bytes += got;
+        at += Offset(got);
+        size -= Offset(got);
+    }
+    return true;
 }
 
-// The file offset of the virtual \a address, from the loadable segment that maps it.
-template <typename ProgramHeader>
-bool fileOffset(const std::vector<ProgramHeader> &segments, unsigned long long address,
-                unsigned long long *offset)
+bool inside(Offset start, Offset length, Offset size)
 {
-    for (const ProgramHeader &segment : segments) {
-        if (segment.p_type == PT_LOAD && address >= segment.p_vaddr &&
-            address - segment.p_vaddr < segment.p_filesz) {
-            *offset = segment.p_offset + (address - segment.p_vaddr);
+    return start <= size && length <= size - start;
+}
+
+// The tables of the dynamic section the loader reads, with the tag that gives each one's
+// size (0: only its first entry is checked, of the given size).
+struct TableTag
+{
+    long long address;
+    long long sizeTag;
+    Offset entrySize;
+};
+constexpr TableTag Tables[] = {
+    {DT_SYMTAB, 0, 16}, // the first symbol's size in both classes, at least        {DT_HASH, 0, 8},           {DT_GNU_HASH, 0, 16},
+    {DT_RELA, DT_RELASZ, 0},   {DT_REL, DT_RELSZ, 0},     {DT_JMPREL, DT_PLTRELSZ, 0},
+    {DT_INIT_ARRAY, DT_INIT_ARRAYSZ, 0}, {DT_FINI_ARRAY, DT_FINI_ARRAYSZ, 0},
+    {DT_VERSYM, 0, 2},         {DT_VERDEF, 0, 20},        {DT_VERNEED, 0, 16},
+};
+bool sizesTable(long long tag)
+{
+    return std::any_of(std::begin(Tables), std::end(Tables), [tag](const TableTag &table) {
+        return table.address == tag || (table.sizeTag && table.sizeTag == tag);
+    });
+}
+// Offsets into the string table the loader follows.
+constexpr long long NameTags[] = {DT_NEEDED, DT_SONAME, DT_RPATH, DT_RUNPATH, DT_AUXILIARY,
+                                  DT_FILTER};
+
+template <typename ProgramHeader, typename Dynamic>
+class Inspection
+{
+public:
+    Inspection(int descriptor, Offset size) : m_descriptor(descriptor), m_size(size) {}
+
+    template <typename Header>
+    ElfFacts run()
+    {
+        Header header;
+        if (!readAt(m_descriptor, &header, sizeof header, 0))
+            return {ElfProblem::Truncated, 0};
+        if (header.e_phnum == 0)
+            return {}; // the loader refuses a file without segments itself
+        if (header.e_phentsize != sizeof(ProgramHeader) || header.e_phnum > MaximumProgramHeaders)
+            return {ElfProblem::ProgramHeaders, 0};
+        if (!inside(header.e_phoff, Offset(header.e_phnum) * sizeof(ProgramHeader), m_size))
+            return {ElfProblem::Truncated, 0};
+        m_segments.resize(header.e_phnum);
+        if (!readAt(m_descriptor, m_segments.data(), m_segments.size() * sizeof(ProgramHeader),
+                    header.e_phoff))
+            return {ElfProblem::Truncated, 0};
+        ElfFacts facts;
+        facts.problem = checkSegments();
+        if (facts.problem == ElfProblem::None && m_dynamic)
+            facts.problem = checkDynamicSection(&facts.qtMajor);
+        return facts;
+    }
+
+private:
+    // The file offset of [address, address + length) where one loadable segment's file
+    // part holds all of it.
+    bool mapped(Offset address, Offset length, Offset *offset = nullptr) const
+    {
+        for (const ProgramHeader &segment : m_segments) {
+            if (segment.p_type != PT_LOAD || address < segment.p_vaddr)
+                continue;
+            const Offset into = address - segment.p_vaddr;
+            if (!inside(into, length, segment.p_filesz))
+                continue;
+            if (offset)
+                *offset = segment.p_offset + into;
             return true;
         }
+        return false;
     }
-    return false;
-}
 
-// The Qt major named by the first libQt<major> entry of the dynamic section, or 0.
-template <typename ProgramHeader, typename Dynamic>
-int neededQtMajor(int descriptor, const std::vector<ProgramHeader> &segments)
-{
-    std::vector<unsigned long long> needed;
-    unsigned long long strings = 0;
-    bool haveStrings = false;
-    for (const ProgramHeader &segment : segments) {
-        if (segment.p_type != PT_DYNAMIC)
-            continue;
-        for (unsigned long long at = 0; at + sizeof(Dynamic) <= segment.p_filesz;
-             at += sizeof(Dynamic)) {
-            Dynamic entry;
-            if (!readAt(descriptor, &entry, segment.p_offset + at) || entry.d_tag == DT_NULL)
+    ElfProblem checkSegments()
+    {
+        for (const ProgramHeader &segment : m_segments) {
+            if (!inside(segment.p_offset, segment.p_filesz, m_size))
+                return ElfProblem::Truncated;
+        }
+        for (const ProgramHeader &segment : m_segments) {
+            switch (segment.p_type) {
+            case PT_DYNAMIC:
+                if (m_dynamic)
+                    return ElfProblem::DynamicSections;
+                m_dynamic = &segment;
                 break;
-            if (entry.d_tag == DT_NEEDED)
-                needed.push_back(entry.d_un.d_val);
-            else if (entry.d_tag == DT_STRTAB)
-                haveStrings = fileOffset(segments, entry.d_un.d_ptr, &strings);
+            case PT_NOTE:
+            case PT_TLS:
+            case PT_GNU_PROPERTY:
+                if (!mapped(segment.p_vaddr, segment.p_filesz))
+                    return ElfProblem::SegmentNotLoaded;
+                break;
+            default:
+                break;
+            }
         }
+        return ElfProblem::None;
     }
-    if (!haveStrings)
-        return 0;
-    for (const unsigned long long name : needed) {
-        char prefix[6]; // "libQt5", or the start of any other name
-        if (pread(descriptor, prefix, 6, off_t(strings + name)) == 6 &&
-            std::memcmp(prefix, "libQt", 5) == 0 && prefix[5] >= '1' && prefix[5] <= '9')
-            return prefix[5] - '0';
-    }
-    return 0;
-}
 
-template <typename Header, typename ProgramHeader, typename Dynamic>
-ElfFacts inspect(int descriptor, unsigned long long size)
-{
-    ElfFacts facts;
-    Header header;
-    if (!readAt(descriptor, &header, 0)) {
-        facts.segmentsInsideFile = false;
-        return facts;
-    }
-    if (header.e_phentsize != sizeof(ProgramHeader)) {
-        facts.segmentsInsideFile = header.e_phnum == 0;
-        return facts;
-    }
-    std::vector<ProgramHeader> segments(header.e_phnum);
-    for (unsigned int i = 0; i < header.e_phnum; ++i) {
-        ProgramHeader &segment = segments[i];
-        if (!readAt(descriptor, &segment, header.e_phoff + i * sizeof segment) ||
-            (segment.p_type == PT_LOAD &&
-             (segment.p_offset > size || segment.p_filesz > size - segment.p_offset))) {
-            facts.segmentsInsideFile = false;
-            return facts;
+    // Read once, up to the first DT_NULL; the last entry of a tag is the one the loader uses.
+    bool readDynamicSection()
+    {
+        Offset at = 0;
+        if (!mapped(m_dynamic->p_vaddr, m_dynamic->p_filesz, &at) || at != m_dynamic->p_offset)
+            return false;
+        std::vector<Dynamic> entries(m_dynamic->p_filesz / sizeof(Dynamic));
+        if (!readAt(m_descriptor, entries.data(), entries.size() * sizeof(Dynamic), at))
+            return false;
+        const auto end = std::find_if(entries.cbegin(), entries.cend(),
+                                      [](const Dynamic &entry) { return entry.d_tag == DT_NULL; });
+        if (end == entries.cend())
+            return false;
+        entries.erase(end, entries.cend());
+        m_entries = std::move(entries);
+        for (const Dynamic &entry : m_entries) {
+            if (entry.d_tag == DT_STRTAB || entry.d_tag == DT_STRSZ || sizesTable(entry.d_tag))
+                m_last[entry.d_tag] = entry.d_un.d_val;
         }
+        return true;
     }
-    facts.qtMajor = neededQtMajor<ProgramHeader, Dynamic>(descriptor, segments);
-    return facts;
-}
+
+    bool has(long long tag) const { return m_last.count(tag) != 0; }
+    Offset last(long long tag) const { return m_last.at(tag); }
+
+    ElfProblem checkDynamicSection(int *qtMajor)
+    {
+        if (!readDynamicSection())
+            return ElfProblem::DynamicSection;
+        Offset strings = 0;
+        if (!has(DT_STRTAB) || !has(DT_STRSZ) || !mapped(last(DT_STRTAB), last(DT_STRSZ), &strings))
+            return ElfProblem::StringTable;
+        if (!has(DT_SYMTAB)) // the loader reads it unasked
+            return ElfProblem::Table;
+        for (const TableTag &table : Tables) {
+            if (!has(table.address))
+                continue;
+            const Offset length =
+                table.sizeTag ? (has(table.sizeTag) ? last(table.sizeTag) : 0) : table.entrySize;
+            if (!mapped(last(table.address), length))
+                return ElfProblem::Table;
+        }
+        std::vector<char> names(last(DT_STRSZ));
+        if (!readAt(m_descriptor, names.data(), names.size(), strings))
+            return ElfProblem::StringTable;
+        return checkNames(names, qtMajor);
+    }
+
+    // Every name must end inside the table: a name may start anywhere up to its last NUL.
+    ElfProblem checkNames(const std::vector<char> &names, int *qtMajor) const
+    {
+        const auto lastNul = std::find(names.crbegin(), names.crend(), '\0');
+        const Offset limit = lastNul == names.crend() ? 0 : Offset(names.crend() - lastNul);
+        for (const Dynamic &entry : m_entries) {
+            if (std::find(std::begin(NameTags), std::end(NameTags), entry.d_tag) ==
+                std::end(NameTags))
+                continue;
+            const Offset at = entry.d_un.d_val;
+            if (at >= limit)
+                return ElfProblem::Name;
+            const char *name = names.data() + at;
+            if (entry.d_tag == DT_NEEDED && *qtMajor == 0 && std::strncmp(name, "libQt", 5) == 0 &&
+                name[5] >= '1' && name[5] <= '9')
+                *qtMajor = name[5] - '0';
+        }
+        return ElfProblem::None;
+    }
+
+    int m_descriptor;
+    Offset m_size;
+    std::vector<ProgramHeader> m_segments;
+    const ProgramHeader *m_dynamic = nullptr;
+    std::vector<Dynamic> m_entries;
+    std::map<long long, Offset> m_last;
+};
 
 } // namespace
 
@@ -99,18 +224,44 @@ ElfFacts inspectElf(int descriptor)
 {
     struct stat status;
     unsigned char ident[EI_NIDENT] = {};
-    if (fstat(descriptor, &status) != 0 || !readAt(descriptor, &ident, 0) ||
-        std::memcmp(ident, ELFMAG, SELFMAG) != 0)
-        return {};
-    const auto size = static_cast<unsigned long long>(status.st_size);
+    if (fstat(descriptor, &status) != 0 || !readAt(descriptor, &ident, sizeof ident, 0) ||
+        std::memcmp(ident, ELFMAG, SELFMAG) != 0 || ident[EI_DATA] != NativeByteOrder)
+        return {}; // the loader refuses these before it maps anything
+    const auto size = Offset(status.st_size);
     switch (ident[EI_CLASS]) {
     case ELFCLASS64:
-        return inspect<Elf64_Ehdr, Elf64_Phdr, Elf64_Dyn>(descriptor, size);
+        return Inspection<Elf64_Phdr, Elf64_Dyn>(descriptor, size).run<Elf64_Ehdr>();
     case ELFCLASS32:
-        return inspect<Elf32_Ehdr, Elf32_Phdr, Elf32_Dyn>(descriptor, size);
+        return Inspection<Elf32_Phdr, Elf32_Dyn>(descriptor, size).run<Elf32_Ehdr>();
     default:
         return {};
     }
+}
+
+const char *describe(ElfProblem problem)
+{
+    switch (problem) {
+    case ElfProblem::None:
+        return "no fault found in its ELF headers";
+    case ElfProblem::Truncated:
+        return "truncated (its headers or segments reach past the end of the file)";
+    case ElfProblem::ProgramHeaders:
+        return "malformed: its program headers are of an unknown size or too many";
+    case ElfProblem::DynamicSections:
+        return "malformed: more than one dynamic section";
+    case ElfProblem::DynamicSection:
+        return "malformed: its dynamic section lies outside its loadable segment or has no end";
+    case ElfProblem::SegmentNotLoaded:
+        return "malformed: a note, TLS or property segment lies outside the loadable segments";
+    case ElfProblem::StringTable:
+        return "malformed: its string table is missing or lies outside the loadable segments";
+    case ElfProblem::Table:
+        return "malformed: its symbol table is missing, or a symbol, hash or relocation table "
+               "lies outside the loadable segments";
+    case ElfProblem::Name:
+        return "malformed: a needed library, soname or search path lies outside its string table";
+    }
+    return "malformed";
 }
 
 } // namespace CorvadQt5

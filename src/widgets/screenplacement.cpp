@@ -14,10 +14,22 @@ namespace {
 constexpr qint64 IntMin = std::numeric_limits<int>::min();
 constexpr qint64 IntMax = std::numeric_limits<int>::max();
 
-// A start for an extent of \a length whose end still fits in an int (QRect adds the two).
-int representable(qint64 start, int length)
+// A start for an extent of \a length whose last coordinate, start + length - 1 (what QRect
+// keeps), still fits in an int at either end.
+int representable(qint64 start, qint64 length)
 {
-    return int(qBound(IntMin, start, IntMax - qMax(length, 0)));
+    return int(qBound(IntMin + qMax<qint64>(1 - length, 0), start, IntMax - qMax<qint64>(length, 0)));
+}
+
+// QRect's own width() and height() overflow for extents near the ends of int in Qt 5.
+qint64 widthOf(QRect rect)
+{
+    return qint64(rect.right()) - rect.left() + 1;
+}
+
+qint64 heightOf(QRect rect)
+{
+    return qint64(rect.bottom()) - rect.top() + 1;
 }
 
 qint64 clampedStart(qint64 start, qint64 length, qint64 screenStart, qint64 screenLength)
@@ -66,8 +78,8 @@ QRect screenAt(QPoint point)
 
 QPoint centredIn(QRect area, QSize size)
 {
-    return {representable(area.x() + (qint64(area.width()) - size.width()) / 2, size.width()),
-            representable(area.y() + (qint64(area.height()) - size.height()) / 2, size.height())};
+    return {representable(area.x() + (widthOf(area) - size.width()) / 2, size.width()),
+            representable(area.y() + (heightOf(area) - size.height()) / 2, size.height())};
 }
 
 QPoint centreOf(const QWidget *parent)
@@ -89,13 +101,17 @@ QRect centredAt(QPoint centre, QSize size)
             size.height()};
 }
 
+QRect clampedTo(QRect rect, QRect screen)
+{
+    const qint64 width = widthOf(rect), height = heightOf(rect);
+    const qint64 x = clampedStart(rect.x(), width, screen.x(), widthOf(screen));
+    const qint64 y = clampedStart(rect.y(), height, screen.y(), heightOf(screen));
+    return {representable(x, width), representable(y, height), int(width), int(height)};
+}
+
 QRect clampedToScreenAt(QRect rect, QPoint centre)
 {
-    const QRect screen = screenAt(centre);
-    const qint64 x = clampedStart(rect.x(), rect.width(), screen.x(), screen.width());
-    const qint64 y = clampedStart(rect.y(), rect.height(), screen.y(), screen.height());
-    return {representable(x, rect.width()), representable(y, rect.height()), rect.width(),
-            rect.height()};
+    return clampedTo(rect, screenAt(centre));
 }
 
 } // namespace CorvadQt5::ScreenPlacement

@@ -32,8 +32,13 @@ QPoint centredIn(QRect area, QSize size);
 QPoint centreOf(const QWidget *parent);
 // A rectangle of \a size centred on \a centre, kept within what int coordinates can hold.
 QRect centredAt(QPoint centre, QSize size);
-// Shifts \a rect onto the screen that holds \a centre, one pass per axis: a window larger
-// than the screen ends with its right (or bottom) edge on the screen's edge.
+// Shifts \a rect onto \a screen, one pass per axis: a rectangle that reaches past the right
+// (bottom) edge is moved back until that edge is on the screen's; otherwise one that starts
+// before the left (top) edge is moved until that edge is on the screen's. So a rectangle wider
+// than the screen keeps one part off it: its left part if it overhung on the right, else its
+// right part.
+QRect clampedTo(QRect rect, QRect screen);
+// The same onto the screen that holds \a centre.
 QRect clampedToScreenAt(QRect rect, QPoint centre);
 
 } // namespace CorvadQt5::ScreenPlacement

@@ -28,7 +28,7 @@ struct Verdict
     bool scanned = true; // false: a directory scan would not even open it
 };
 
-const char *refusal(CheckedLibrary::Verdict verdict)
+const char *refusal(const CheckedLibrary &library, CheckedLibrary::Verdict verdict)
 {
     switch (verdict) {
     case CheckedLibrary::Missing:
@@ -43,8 +43,8 @@ const char *refusal(CheckedLibrary::Verdict verdict)
         return "unsafe: its directory is owned by someone other than root or this user";
     case CheckedLibrary::UnsafeDirectoryMode:
         return "unsafe: its directory is writable by group or others";
-    case CheckedLibrary::SegmentsOutsideFile:
-        return "truncated (segments reach past the end of the file)";
+    case CheckedLibrary::MalformedElf:
+        return CorvadQt5::describe(library.elfProblem());
     case CheckedLibrary::OtherQtMajor:
         return "linked against another Qt major than this Qt " QT_STRINGIFY(
             QT_VERSION_MAJOR) " build (loading it would bring a second Qt into the process)";
@@ -62,8 +62,8 @@ Verdict inspectLibrary(const QString &path)
         return {false, QStringLiteral("does not load")};
     }
     if (loaded != CheckedLibrary::Loaded) {
-        out << "  load:    refused: " << refusal(loaded) << '\n';
-        return {false, QString::fromLatin1(refusal(loaded))};
+        out << "  load:    refused: " << refusal(library, loaded) << '\n';
+        return {false, QString::fromLatin1(refusal(library, loaded))};
     }
     out << "  load:    ok\n";
     const auto type = reinterpret_cast<int (*)()>(library.resolve("corvadQt5PluginType"));

@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#pragma once
+
+// Plugin files that are damaged in the ways that crashed or stalled the dynamic loader, or
+// the check before it: each built from scratch as a 64-bit ELF shared object with one
+// loadable segment, a dynamic section and a string table, then broken in one place.
+
+#include <elf.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace CraftedElf {
+
+struct File
+{
+    std::string name;
+    std::string bytes;
+    std::string rule; // what corvad-qt5-plugininfo says of it
+};
+
+namespace detail {
+
+struct Shape
+{
+    unsigned int dynamicHeaders = 1;
+    unsigned int dynamicEntries = 0; // extra DT_NEEDED entries
+    bool terminated = true;          // a DT_NULL ends the dynamic section
+    bool symbols = true;             // a DT_SYMTAB (of one empty symbol)
+    std::uint64_t neededName = 24;   // offset of the first DT_NEEDED name
+    std::uint64_t stringTable = 0;   // 0: where it is
+    bool stringsEndWithNul = true;
+    std::uint64_t segmentSize = 0;   // 0: the whole file
+};
+
+template <typename T>
+void put(std::string &bytes, std::size_t at, const T &value)
+{
+    std::memcpy(&bytes[at], &value, sizeof value);
+}
+
+inline std::string build(const Shape &shape)
+{
+    std::string strings = std::string(24, '\0') + "libc.so.6";
+    if (shape.stringsEndWithNul)
+        strings += '\0';
+    const std::size_t headers = 1 + shape.dynamicHeaders;
+    const std::size_t dynamicAt = sizeof(Elf64_Ehdr) + headers * sizeof(Elf64_Phdr);
+    std::vector<Elf64_Dyn> dynamic;
+    dynamic.push_back({DT_NEEDED, {shape.neededName}});
+    for (unsigned int i = 0; i < shape.dynamicEntries; ++i)
+        dynamic.push_back({DT_NEEDED, {24}});
+    const std::size_t stringsAt = dynamicAt + (dynamic.size() + 4) * sizeof(Elf64_Dyn);
+    dynamic.push_back({shape.symbols ? DT_SYMTAB : DT_DEBUG, {stringsAt}}); // 24 bytes of 0
+    dynamic.push_back({DT_STRTAB, {shape.stringTable ? shape.stringTable : stringsAt}});
+    dynamic.push_back({DT_STRSZ, {strings.size()}});
+    dynamic.push_back({shape.terminated ? DT_NULL : DT_NEEDED, {24}});
+    const std::size_t size = stringsAt + strings.size();
+
+    std::string bytes(size, '\0');
+    Elf64_Ehdr header{};
+    std::memcpy(header.e_ident, ELFMAG, SELFMAG);
+    header.e_ident[EI_CLASS] = ELFCLASS64;
+    header.e_ident[EI_DATA] = ELFDATA2LSB;
+    header.e_ident[EI_VERSION] = EV_CURRENT;
+    header.e_type = ET_DYN;
+    header.e_machine = EM_X86_64;
+    header.e_version = EV_CURRENT;
+    header.e_phoff = sizeof(Elf64_Ehdr);
+    header.e_ehsize = sizeof(Elf64_Ehdr);
+    header.e_phentsize = sizeof(Elf64_Phdr);
+    header.e_phnum = Elf64_Half(headers);
+    put(bytes, 0, header);
+    Elf64_Phdr load{PT_LOAD, PF_R | PF_W, 0, 0, 0, size, size, 0x1000};
+    if (shape.segmentSize)
+        load.p_filesz = load.p_memsz = shape.segmentSize;
+    put(bytes, sizeof header, load);
+    const std::size_t dynamicSize = dynamic.size() * sizeof(Elf64_Dyn);
+    for (std::size_t i = 1; i < headers; ++i)
+        put(bytes, sizeof header + i * sizeof load,
+            Elf64_Phdr{PT_DYNAMIC, PF_R | PF_W, dynamicAt, dynamicAt, dynamicAt, dynamicSize,
+                       dynamicSize, 8});
+    std::memcpy(&bytes[dynamicAt], dynamic.data(), dynamicSize);
+    std::memcpy(&bytes[stringsAt], strings.data(), strings.size());
+    return bytes;
+}
+
+inline std::string withHeaderCount(std::string bytes, Elf64_Half count)
+{
+    put(bytes, offsetof(Elf64_Ehdr, e_phnum), count);
+    return bytes;
+}
+
+} // namespace detail
+
+inline std::vector<File> files()
+{
+    using detail::Shape;
+    const auto shape = [](auto change) {
+        Shape s;
+        change(s);
+        return detail::build(s);
+    };
+    return {
+        {"well-formed.so", shape([](Shape &) {}), "an entry symbol is missing"},
+        {"no-symbol-table.so", shape([](Shape &s) { s.symbols = false; }),
+         "its symbol table is missing"},
+        {"needed-name-past-the-end.so", shape([](Shape &s) { s.neededName = 0x7fffffff; }),
+         "a needed library, soname or search path lies outside its string table"},
+        {"name-without-end.so", shape([](Shape &s) { s.stringsEndWithNul = false; }),
+         "a needed library, soname or search path lies outside its string table"},
+        {"string-table-unmapped.so",
+         shape([](Shape &s) { s.stringTable = std::uint64_t(1) << 62; }),
+         "its string table is missing or lies outside the loadable segments"},
+        {"two-dynamic-sections.so", shape([](Shape &s) { s.dynamicHeaders = 2; }),
+         "more than one dynamic section"},
+        {"dynamic-section-without-end.so",
+         shape([](Shape &s) {
+             s.dynamicEntries = 65535;
+             s.terminated = false;
+         }),
+         "its dynamic section lies outside its loadable segment or has no end"},
+        {"65535-dynamic-sections.so",
+         shape([](Shape &s) {
+             s.dynamicHeaders = 65534;
+             s.dynamicEntries = 65535;
+             s.terminated = false;
+         }),
+         "its program headers are of an unknown size or too many"},
+        {"program-headers-missing.so",
+         detail::withHeaderCount(detail::build(Shape{}).substr(0, sizeof(Elf64_Ehdr)), 65535),
+         "its program headers are of an unknown size or too many"},
+        {"segment-of-2^63-bytes.so",
+         shape([](Shape &s) { s.segmentSize = std::uint64_t(1) << 63; }),
+         "truncated (its headers or segments reach past the end of the file)"},
+    };
+}
+
+} // namespace CraftedElf
