@@ -37,7 +37,8 @@ void FixedPathsTest::directories_data()
     QTest::addColumn<bool>("inTestBuild");
 
     QTest::newRow("plugins") << QStringLiteral(CORVADQT5_FIXED_PLUGIN_DIR) << true << false;
-    QTest::newRow("translations") << QStringLiteral("/usr/share/zub/translations") << true << false;
+    QTest::newRow("translations, where the install puts them")
+        << QStringLiteral(CORVADQT5_INSTALLED_TRANSLATION_DIR) << true << false;
     QTest::newRow("catalogue name") << QStringLiteral(CORVADQT5_CATALOGUE) << true << true;
     // A Qt 6 library that scanned the Qt 5 directory would load plugins linked to Qt 5.
     QTest::newRow("other major's plugins")

@@ -1,0 +1,32 @@
+# cmake -DMANIFEST=<build>/install_manifest.txt -DPREFIX=<install prefix> -P uninstall.cmake
+# Removes every file the last `cmake --install` recorded, then the project's own
+# directories it leaves empty.
+if(NOT EXISTS "${MANIFEST}")
+    message(FATAL_ERROR "nothing to uninstall: ${MANIFEST} does not exist (install first)")
+endif()
+file(STRINGS "${MANIFEST}" files)
+set(directories)
+foreach(file IN LISTS files)
+    if(EXISTS "${file}" OR IS_SYMLINK "${file}")
+        file(REMOVE "${file}")
+        message(STATUS "Removed ${file}")
+    endif()
+    get_filename_component(directory "${file}" DIRECTORY)
+    list(APPEND directories "${directory}")
+endforeach()
+# Deepest first; only the project's own directories below the prefix, and only when empty.
+list(REMOVE_DUPLICATES directories)
+list(SORT directories ORDER DESCENDING)
+foreach(directory IN LISTS directories)
+    file(RELATIVE_PATH below "${PREFIX}" "${directory}")
+    while(IS_DIRECTORY "${directory}" AND below MATCHES "(corvad|Corvad|zub)" AND
+          NOT below MATCHES "^\\.\\.")
+        file(GLOB left "${directory}/*")
+        if(left)
+            break()
+        endif()
+        file(REMOVE_RECURSE "${directory}")
+        get_filename_component(directory "${directory}" DIRECTORY)
+        file(RELATIVE_PATH below "${PREFIX}" "${directory}")
+    endwhile()
+endforeach()
