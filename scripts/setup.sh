@@ -33,6 +33,25 @@ install_missing_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# The project's files, NUL-separated: those git tracks in a checkout; in a release tarball,
+# which has no git data, every file but the build folders.
+project_files() {
+    if [ -e .git ]; then
+        git ls-files -z
+    else
+        find . \( -path './build*' -prune \) -o \( -type f -o -type l \) -printf '%P\0'
+    fi
+}
+
+# The packages' maintainer unless DEB_MAINTAINER says otherwise: the project has no mail domain.
+default_maintainer="The corvad-common-qt5 developers <devel@corvad-common-qt5.example.org>"
+
+# A field of the last packaging/debian/changelog entry (Version, Timestamp, ...).
+changelog_field() {
+    sed "s|@MAINTAINER@|$default_maintainer|" packaging/debian/changelog |
+        dpkg-parsechangelog -l - -S"$1"
+}
+
 # For a script's wrong arguments: what was wrong and the script's usage line, exit status 2.
 usage_error() {
     echo "$(basename "$0"): $1" >&2
