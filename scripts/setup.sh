@@ -10,7 +10,7 @@ packages=(
     libnss-wrapper util-linux slapd nslcd libnss-ldapd
     fonts-dejavu-core
     qtbase5-private-dev
-    xvfb openbox x11-utils xdotool weston qtwayland5 imagemagick
+    xvfb openbox x11-utils xdotool wmctrl weston qtwayland5 imagemagick
     qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-wayland
     doxygen qhelpgenerator-qt5 qt6-documentation-tools abigail-tools
 )
@@ -55,8 +55,20 @@ changelog_field() {
 # For a script's wrong arguments: what was wrong and the script's usage line, exit status 2.
 usage_error() {
     echo "$(basename "$0"): $1" >&2
-    echo "usage: $(basename "$0") ${usage:-}" >&2
+    echo "usage: $(basename "$0")${usage:+ $usage}" >&2
     exit 2
+}
+
+# Refuses every argument that is not one of the words given (--qt6 included).
+accept_only() {
+    local argument allowed given=("${qt_arguments[@]+"${qt_arguments[@]}"}")
+    [ "$qt_major" = 6 ] && given+=(--qt6)
+    for argument in "${given[@]+"${given[@]}"}"; do
+        for allowed in "$@"; do
+            [ "$argument" = "$allowed" ] && continue 2
+        done
+        usage_error "unknown argument: $argument"
+    done
 }
 
 # Sets qt_major and build_dir from the script's arguments (--qt6 chooses Qt 6) and leaves the
