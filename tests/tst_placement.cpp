@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // The placement arithmetic at the ends of int, where the popups cannot take it: their frames
 // keep them from being empty. Run under UBSan, an overflow fails the test.
-#include "widgets/screenplacement.h"
+#include "base/screenplacement.h"
 
 #include <QtTest>
 

@@ -3,7 +3,8 @@
 #pragma once
 
 //! \file
-//! DesktopIntegrationPlugin: the plugin type that replaces the help and about windows.
+//! DesktopIntegrationPlugin: the plugin type that carries an icon provider and opens the
+//! help and about windows.
 
 #include <corvad-common-qt5/plugin.h>
 
@@ -32,6 +33,13 @@ class IconProvider;
  * \endcode
  *
  * The provider is not owned: the plugin never deletes it.
+ *
+ * Installing such a plugin into the plugin directory registers it: the first Common::ptr()
+ * finds and loads it, and PluginManager::pluginHandles(Plugin::DesktopIntegrationType) hands
+ * it out. It does not replace anything: Common keeps its built-in plugin, so
+ * Common::iconProvider() and Common's help and about calls stay the built-in ones. An
+ * application that wants the registered plugin's icons or windows asks the plugin manager
+ * for it and calls the plugin itself.
  */
 class CORVADQT5_EXPORT DesktopIntegrationPlugin : public Plugin
 {

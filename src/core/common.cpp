@@ -6,7 +6,7 @@
 #include <corvad-common-qt5/nativeiconprovider.h>
 #include <corvad-common-qt5/pluginmanager.h>
 
-#include "accountwalker.h"
+#include "base/accountwalker.h"
 
 #include <cstring>
 #include <grp.h>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 // SPDX-License-Identifier: LGPL-2.1-or-later
-#include "fixedpaths.h"
+#include "base/fixedpaths.h"
 
 #include <QCoreApplication>
 #include <QLocale>

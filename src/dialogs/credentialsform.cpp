@@ -5,7 +5,7 @@
 #include <corvad-common-qt5/common.h>
 #include <corvad-common-qt5/iconprovider.h>
 
-#include "../widgets/screenplacement.h"
+#include "base/screenplacement.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

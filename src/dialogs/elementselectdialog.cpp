@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include <corvad-common-qt5/elementselectdialog.h>
 
-#include "../core/accountwalker.h"
-#include "../core/qtmajor.h"
+#include "base/accountwalker.h"
+#include "base/qtmajor.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

@@ -5,45 +5,23 @@
 namespace CorvadQt5 {
 namespace {
 
+struct IconImage
+{
+    int id;
+    const char *name;
+};
+
+constexpr IconImage Images[] = {
+#include "icontable.inc"
+};
+
 QString resourceName(int id)
 {
-    switch (id) {
-    case IconOpen:
-        return QStringLiteral("open");
-    case IconPrinter:
-        return QStringLiteral("printer");
-    case IconExport:
-    case IconExportAlt:
-        return QStringLiteral("export");
-    case IconAbout:
-        return QStringLiteral("about");
-    case IconHelp:
-        return QStringLiteral("help");
-    case IconCancel:
-        return QStringLiteral("cancel");
-    case IconUser:
-        return QStringLiteral("user");
-    case IconGroup:
-        return QStringLiteral("group");
-    case IconKey:
-        return QStringLiteral("key");
-    case IconPlus:
-        return QStringLiteral("plus");
-    case IconMinus:
-        return QStringLiteral("minus");
-    case IconConnect:
-        return QStringLiteral("connect");
-    case IconDisconnect:
-        return QStringLiteral("disconnect");
-    case IconGears:
-        return QStringLiteral("gears");
-    case IconRefresh:
-        return QStringLiteral("refresh");
-    case IconTxt:
-        return QStringLiteral("txt"); // not in the set: a null icon
-    default:
-        return QStringLiteral("unknown");
+    for (const IconImage &image : Images) {
+        if (image.id == id)
+            return QLatin1String(image.name);
     }
+    return QStringLiteral("unknown");
 }
 
 } // namespace

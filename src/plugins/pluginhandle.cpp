@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include <corvad-common-qt5/pluginhandle.h>
 
-#include "checkedlibrary.h"
+#include "base/checkedlibrary.h"
 
 namespace CorvadQt5 {
 

@@ -4,7 +4,7 @@
 
 #include <corvad-common-qt5/pluginhandle.h>
 
-#include "../core/fixedpaths.h"
+#include "base/fixedpaths.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "popupguard.h"
 
-#include "screenplacement.h"
+#include "base/screenplacement.h"
 
 #include <QMouseEvent>
 #include <QPointer>
@@ -74,9 +74,10 @@ bool PopupGuard::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::Close:
-        // Qt closes a popup window itself on a click outside; a close the library did not
-        // ask for is the user's way out and must signal like any other.
-        if (m_popup->windowType() == Qt::Popup && m_popup->isVisible())
+        // Qt closes a popup window itself on a click outside, and a window manager closes a
+        // top-level one (Alt+F4, its close button): a close the library did not ask for is
+        // the user's way out and must signal like any other, once.
+        if ((m_popup->windowType() == Qt::Popup || event->spontaneous()) && m_popup->isVisible())
             closeOnce();
         break;
     default:

@@ -15,7 +15,8 @@ namespace CorvadQt5 {
 // - one close at a time: hiding the active popup deactivates it, and a deactivation that
 //   closes it again from inside hide() must not signal a second time;
 // - where popups are relative to their parent (Wayland), Qt and the compositor close them
-//   by themselves on a click outside or Escape: that close takes the popup's own path;
+//   by themselves on a click outside or Escape, and elsewhere a window manager closes them
+//   (Alt+F4): that close takes the popup's own path;
 // - there, Qt also sends an Enter and a Leave while showing a popup the pointer is nowhere
 //   near, and one when it shows a popup under the pointer: only a Leave after the pointer
 //   was seen moving over the popup counts.
@@ -27,6 +28,7 @@ public:
     // \a close hides the popup and signals; it is what the popup does on its own triggers.
     PopupGuard(QWidget *popup, std::function<void()> close);
 
+    // Null where a caller deleted the popup's children: the popup then closes directly.
     static PopupGuard *of(const QWidget *popup);
 
     // Runs the close unless one is running already.

@@ -3,20 +3,26 @@
 #include <corvad-common-qt5/popuplistwidget.h>
 
 #include "popupguard.h"
-#include "screenplacement.h"
+#include "base/screenplacement.h"
 
 #include <QCursor>
 
 namespace CorvadQt5 {
+namespace {
+
+void hideAndSignal(PopupListWidget *list)
+{
+    list->hide();
+    emit list->editingFinished();
+}
+
+} // namespace
 
 PopupListWidget::PopupListWidget(QWidget *parent) : QListWidget(parent)
 {
     setWindowFlags(windowFlags() | ScreenPlacement::popupWindowType());
     resize(150, 150);
-    new PopupGuard(this, [this] {
-        hide();
-        emit editingFinished();
-    });
+    new PopupGuard(this, [this] { hideAndSignal(this); });
 }
 
 PopupListWidget::~PopupListWidget() = default;
@@ -35,8 +41,12 @@ void PopupListWidget::popup()
 void PopupListWidget::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
+    if (!isVisible()) // the window manager closed it; the pointer's going is no trigger
+        return;
     PopupGuard *guard = PopupGuard::of(this);
-    if (guard->leaveCounts()) // last: a slot may delete the list
+    if (!guard) // a caller deleted the list's children, its guard among them
+        hideAndSignal(this);
+    else if (guard->leaveCounts()) // last: a slot may delete the list
         guard->closeOnce();
 }
 

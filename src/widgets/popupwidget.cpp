@@ -3,21 +3,27 @@
 #include <corvad-common-qt5/popupwidget.h>
 
 #include "popupguard.h"
-#include "screenplacement.h"
+#include "base/screenplacement.h"
 
 #include <QEvent>
 #include <QVBoxLayout>
 
 namespace CorvadQt5 {
+namespace {
+
+void hideAndSignal(PopupWidget *popup)
+{
+    popup->hide();
+    emit popup->done();
+}
+
+} // namespace
 
 PopupWidget::PopupWidget(Mode mode, QWidget *parent)
     : QFrame(parent, Qt::WindowFlags()), m_mode(mode)
 {
     setWindowFlags(windowFlags() | ScreenPlacement::popupWindowType() | Qt::FramelessWindowHint);
-    new PopupGuard(this, [this] {
-        hide();
-        emit done();
-    });
+    new PopupGuard(this, [this] { hideAndSignal(this); });
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     auto *layout = new QVBoxLayout(this);
@@ -55,13 +61,19 @@ void PopupWidget::placeCentredOn(QPoint centre)
 
 void PopupWidget::accept()
 {
-    PopupGuard::of(this)->closeOnce();
+    if (PopupGuard *guard = PopupGuard::of(this))
+        guard->closeOnce();
+    else // a caller deleted the popup's children, its guard among them
+        hideAndSignal(this);
 }
 
-// The close comes last in each handler: a slot connected to done() may delete the popup.
+// The close comes last in each handler: a slot connected to done() may delete the popup. A
+// deactivation or a Leave that reaches a hidden popup (the window manager closed it, and
+// the window system reports its focus and pointer going afterwards) is no trigger.
 bool PopupWidget::event(QEvent *event)
 {
-    const bool closes = event->type() == QEvent::WindowDeactivate && m_mode == CloseOnDeactivate;
+    const bool closes = event->type() == QEvent::WindowDeactivate &&
+                        m_mode == CloseOnDeactivate && isVisible();
     const bool handled = QFrame::event(event); // QFrame keeps its frame width up to date here
     if (closes)
         accept();
@@ -77,7 +89,8 @@ void PopupWidget::mouseDoubleClickEvent(QMouseEvent *event)
 void PopupWidget::leaveEvent(QEvent *event)
 {
     QFrame::leaveEvent(event);
-    if (m_mode == CloseOnLeave && PopupGuard::of(this)->leaveCounts())
+    const PopupGuard *guard = PopupGuard::of(this);
+    if (m_mode == CloseOnLeave && isVisible() && (!guard || guard->leaveCounts()))
         accept();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // The ELF check over any file: it reads through a descriptor, so each input is a memfd.
-#include "plugins/elfcheck.h"
+#include "base/elfcheck.h"
 
 #include <cstddef>
 #include <cstdint>

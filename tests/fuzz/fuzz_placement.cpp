@@ -3,7 +3,7 @@
 // The placement arithmetic over any point, size and screen (faked: the functions that take
 // a screen rectangle), under UBSan: no int may overflow, and what fits on the screen must
 // end up on it.
-#include "widgets/screenplacement.h"
+#include "base/screenplacement.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -6,8 +6,8 @@
 // takes it, and if not why, which the library itself never says. Without arguments it looks
 // at the plugin directory. Exits 0 when every named file, and every file of a named directory
 // that the manager would open, is a valid plugin.
-#include "core/fixedpaths.h"
-#include "plugins/checkedlibrary.h"
+#include "base/checkedlibrary.h"
+#include "base/fixedpaths.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

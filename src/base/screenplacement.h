@@ -9,8 +9,8 @@
 
 class QWidget;
 
-// Where the library's windows go. The one place that knows about screens, about platforms
-// on which a window cannot place itself, and about what differs between Qt majors.
+// Where the library's windows go. The one place that knows about screens and about platforms
+// on which a window cannot place itself (Qt-major differences live in qtmajor.h).
 namespace CorvadQt5::ScreenPlacement {
 
 // Wayland: a top-level window cannot choose its position nor move the pointer, but a popup
