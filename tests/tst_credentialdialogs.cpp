@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // The password and login dialogs, driven with real key and mouse events.
+#include "qtmessages.h"
+
 #include <corvad-common-qt5/logindialog.h>
 #include <corvad-common-qt5/nativeiconprovider.h>
 #include <corvad-common-qt5/passworddialog.h>
@@ -20,7 +22,6 @@ using namespace CorvadQt5;
 
 namespace {
 
-QStringList warnings;
 
 template <typename Child>
 Child *child(QWidget *dialog, const char *name)
@@ -48,7 +49,7 @@ QStringList ownSlots(const QMetaObject *meta)
     return found;
 }
 
-// Types into a field: clears it with real keys first when asked to.
+// Types into a field after clearing it with real keys.
 void type(QLineEdit *edit, const QString &text)
 {
     edit->setFocus();
@@ -112,22 +113,15 @@ private Q_SLOTS:
     void randomInputKeepsTheRule();
 };
 
-// A string connection that fails only prints a warning: any message fails the test. On a
-// real X server the platform plugin reports the server's asynchronous errors about windows
-// that have just gone (qt.qpa.xcb); those are Qt's and the server's, not the library's.
 void CredentialDialogsTest::initTestCase()
 {
-    qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext &context, const QString &message) {
-            if (!QByteArray(context.category).startsWith("qt.qpa."))
-                warnings << message;
-        });
+    QtMessages::collect();
 }
 
 void CredentialDialogsTest::cleanup()
 {
-    const QStringList messages = std::exchange(warnings, {});
-    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+    QString messages;
+    QVERIFY2(QtMessages::none(&messages), qPrintable(messages));
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // The user, group or "other" chooser, driven with real clicks, against account fixtures.
 #include "accounts/getent.h"
+#include "qtmessages.h"
 
 #include <corvad-common-qt5/elementselectdialog.h>
 
@@ -64,18 +65,23 @@ QPushButton *doneOf(ElementSelectDialog &dialog)
         dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttons"))->buttons().value(0));
 }
 
-void click(ElementSelectDialog &dialog, const char *kind)
+// Each answers whether it could: the caller stops the test where it could not.
+bool click(ElementSelectDialog &dialog, const char *kind)
 {
     auto *button = dialog.findChild<QRadioButton *>(QLatin1String(kind));
-    QVERIFY(button);
+    if (!button)
+        return false;
     QTest::mouseClick(button, Qt::LeftButton);
+    return true;
 }
 
-void selectRowNamed(ElementSelectDialog &dialog, const QString &name)
+bool selectRowNamed(ElementSelectDialog &dialog, const QString &name)
 {
     const QList<QListWidgetItem *> found = listOf(dialog)->findItems(name, Qt::MatchExactly);
-    QVERIFY(!found.isEmpty());
+    if (found.isEmpty())
+        return false;
     found.first()->setSelected(true);
+    return true;
 }
 
 } // namespace
@@ -85,6 +91,7 @@ class ElementSelectDialogTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void cleanup();
     void offersTheDatabaseInOrder_data();
     void offersTheDatabaseInOrder();
@@ -102,9 +109,16 @@ private Q_SLOTS:
     void acceptedThroughDone();
 };
 
-// No dialog may outlive its test.
+void ElementSelectDialogTest::initTestCase()
+{
+    QtMessages::collect();
+}
+
+// No dialog may outlive its test, nor any connection fail.
 void ElementSelectDialogTest::cleanup()
 {
+    QString messages;
+    QVERIFY2(QtMessages::none(&messages), qPrintable(messages));
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
@@ -211,7 +225,7 @@ void ElementSelectDialogTest::modes()
     dialog.setOtherIsEnabled(false); // nothing to disable without the box
 
     QCOMPARE(dialog.type(), 0);
-    selectRowNamed(dialog, QStringLiteral("root"));
+    QVERIFY(selectRowNamed(dialog, QStringLiteral("root")));
     QCOMPARE(dialog.type(), kind);
     QCOMPARE(dialog.id(), 0);
     QCOMPARE(dialog.name(), QStringLiteral("root"));
@@ -232,7 +246,7 @@ void ElementSelectDialogTest::choosingOther()
     ElementSelectDialog dialog({}, {}, ElementSelectDialog::AllMode);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    click(dialog, "other");
+    QVERIFY(click(dialog, "other"));
 
     QListWidget *list = listOf(dialog);
     QVERIFY(!list->isEnabled());
@@ -252,8 +266,8 @@ void ElementSelectDialogTest::userAfterOther()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const QList<Offered> users = itemsOf(dialog);
-    click(dialog, "other");
-    click(dialog, "user");
+    QVERIFY(click(dialog, "other"));
+    QVERIFY(click(dialog, "user"));
 
     QVERIFY(listOf(dialog)->isEnabled());
     QCOMPARE(itemsOf(dialog), users);
@@ -266,15 +280,15 @@ void ElementSelectDialogTest::kindClickDropsTheSelection()
     ElementSelectDialog dialog({}, {}, ElementSelectDialog::AllMode);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    selectRowNamed(dialog, QStringLiteral("first"));
+    QVERIFY(selectRowNamed(dialog, QStringLiteral("first")));
     QVERIFY(doneOf(dialog)->isEnabled());
 
-    click(dialog, "user"); // the checked one: rebuilt all the same
+    QVERIFY(click(dialog, "user")); // the checked one: rebuilt all the same
     QVERIFY(listOf(dialog)->selectedItems().isEmpty());
     QVERIFY(!doneOf(dialog)->isEnabled());
 
-    selectRowNamed(dialog, QStringLiteral("first"));
-    click(dialog, "group");
+    QVERIFY(selectRowNamed(dialog, QStringLiteral("first")));
+    QVERIFY(click(dialog, "group"));
     QVERIFY(listOf(dialog)->selectedItems().isEmpty());
     QVERIFY(!doneOf(dialog)->isEnabled());
     QCOMPARE(itemsOf(dialog).value(0).kind, 2);
@@ -285,7 +299,7 @@ void ElementSelectDialogTest::disablingOtherWhileChecked()
     ElementSelectDialog dialog({}, {}, ElementSelectDialog::AllMode);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    click(dialog, "other");
+    QVERIFY(click(dialog, "other"));
     dialog.setOtherIsEnabled(false);
 
     auto *other = dialog.findChild<QRadioButton *>(QStringLiteral("other"));
@@ -307,7 +321,7 @@ void ElementSelectDialogTest::acceptedThroughDone()
     ElementSelectDialog dialog({}, {}, ElementSelectDialog::GroupMode);
     QTimer::singleShot(0, this, [&dialog] {
         QVERIFY(QApplication::activeModalWidget() == &dialog);
-        selectRowNamed(dialog, QStringLiteral("max"));
+        QVERIFY(selectRowNamed(dialog, QStringLiteral("max")));
         QTest::mouseClick(doneOf(dialog), Qt::LeftButton);
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));

@@ -126,14 +126,14 @@ bool makeFifo(const QString &path)
     return mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
 }
 
-void setMode(const QString &path, mode_t mode)
+bool setMode(const QString &path, mode_t mode)
 {
-    QVERIFY(chmod(QFile::encodeName(path).constData(), mode) == 0);
+    return chmod(QFile::encodeName(path).constData(), mode) == 0;
 }
 
-void setOwner(const QString &path, uid_t owner)
+bool setOwner(const QString &path, uid_t owner)
 {
-    QVERIFY(lchown(QFile::encodeName(path).constData(), owner, owner) == 0);
+    return lchown(QFile::encodeName(path).constData(), owner, owner) == 0;
 }
 
 // Files the scan must survive and skip: names it never opens, and ".so" files that are no
@@ -510,19 +510,19 @@ void PluginsTest::unsafeCandidatesAreRefused()
         QVERIFY(QFile::link(file, path));
     }
     QVERIFY(QFile::copy(QStringLiteral(TEST_PLUGIN_type1), file));
-    setMode(file, 0644);
+    QVERIFY(setMode(file, 0644));
     const QString what = setup.section(QLatin1Char(' '), 1);
     const QString target = setup.startsWith(QLatin1String("dir")) ? PluginDir : file;
     if (what == QLatin1String("owner"))
-        setOwner(target, 54321);
+        QVERIFY(setOwner(target, 54321));
     else if (!what.isEmpty())
-        setMode(target, mode_t(what.toUInt(nullptr, 8)));
+        QVERIFY(setMode(target, mode_t(what.toUInt(nullptr, 8))));
 
     const QStringList expected = taken ? QStringList{path} : QStringList();
     QCOMPARE(pathsOf(handlesOf(Plugin::DesktopIntegrationType)), expected);
     QCOMPARE(loads, taken ? QStringList{file} : QStringList());
     PluginManager::ptr()->release();
-    setMode(PluginDir, 0755);
+    QVERIFY(setMode(PluginDir, 0755));
     QDir(elsewhere).removeRecursively();
 }
 

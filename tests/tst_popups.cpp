@@ -5,6 +5,7 @@
 #include <corvad-common-qt5/popupwidget.h>
 
 #include "popupsupport.h"
+#include "qtmessages.h"
 
 #include <QLayout>
 #include <QLineEdit>
@@ -56,6 +57,7 @@ class PopupsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void cleanup();
     void placement_data();
     void placement();
@@ -70,6 +72,9 @@ private Q_SLOTS:
     void escapeDoesNotClose();
     void acceptWhileHiddenSignalsAgain();
     void secondWidgetReplacesTheFirst();
+    void windowManagerCloseSignalsOnce_data();
+    void windowManagerCloseSignalsOnce();
+    void deletedChildrenDoNotCrash();
 
     void listStartsAt150();
     void listPlacement_data();
@@ -78,9 +83,17 @@ private Q_SLOTS:
     void listClickDoesNotHide();
 };
 
-// Parents own their popups; whatever is left without a parent goes here.
+void PopupsTest::initTestCase()
+{
+    QtMessages::collect();
+}
+
+// Parents own their popups; whatever is left without a parent goes here. No connection may
+// have failed.
 void PopupsTest::cleanup()
 {
+    QString messages;
+    QVERIFY2(QtMessages::none(&messages), qPrintable(messages));
     QList<QPointer<QWidget>> windows;
     for (QWidget *window : QApplication::topLevelWidgets())
         windows << window;
@@ -352,6 +365,69 @@ void PopupsTest::listClickDoesNotHide()
     QCOMPARE(list->currentRow(), 1);
     QVERIFY(list->isVisible());
     QCOMPARE(finished.count(), 0);
+}
+
+void PopupsTest::windowManagerCloseSignalsOnce_data()
+{
+    QTest::addColumn<int>("mode"); // -1: the list
+    QTest::newRow("CloseOnLeave") << int(PopupWidget::CloseOnLeave);
+    QTest::newRow("CloseOnDeactivate") << int(PopupWidget::CloseOnDeactivate);
+    QTest::newRow("list") << -1;
+}
+
+// Closed by the window manager (what Alt+F4 or the close button asks of it), a popup left its
+// caller waiting for a signal that never came, or signalled twice as its focus went after.
+void PopupsTest::windowManagerCloseSignalsOnce()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs a window manager: run by display/run-on-x11.sh");
+    QFETCH(int, mode);
+
+    QScopedPointer<QWidget> popup;
+    if (mode < 0) {
+        auto *list = new PopupListWidget;
+        list->addItems({QStringLiteral("one"), QStringLiteral("two")});
+        list->popup();
+        popup.reset(list);
+    } else {
+        popup.reset(shownPopup(mode, QPoint(400, 300)));
+    }
+    QSignalSpy closed(popup.data(), mode < 0 ? SIGNAL(editingFinished()) : SIGNAL(done()));
+    popup->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(popup.data()));
+
+    QCOMPARE(QProcess::execute(QStringLiteral("wmctrl"),
+                               {QStringLiteral("-i"), QStringLiteral("-c"),
+                                QString::number(popup->winId())}),
+             0);
+    QTRY_COMPARE(closed.count(), 1);
+    QTest::qWait(300); // the focus and the pointer leave the closed window after it closed
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!popup->isVisible());
+}
+
+// A caller that deletes a popup's children (its guard among them) must not crash it.
+void PopupsTest::deletedChildrenDoNotCrash()
+{
+    QScopedPointer<PopupWidget> popup(shownPopup(PopupWidget::CloseOnLeave, QPoint(400, 300)));
+    QScopedPointer<QWidget> owner(parentAt(QRect(100, 100, 400, 300), false));
+    auto *list = new PopupListWidget(owner.data());
+    qDeleteAll(popup->findChildren<QObject *>(QString(), Qt::FindDirectChildrenOnly));
+    qDeleteAll(list->findChildren<QObject *>(QStringLiteral("corvadqt5-popup-guard")));
+    QSignalSpy done(popup.data(), SIGNAL(done()));
+    QSignalSpy finished(list, SIGNAL(editingFinished()));
+
+    popup->popup(QPoint(300, 300));
+    moveThroughAndOut(popup.data());
+    popup->accept();
+    list->popup();
+    QVERIFY(QTest::qWaitForWindowExposed(list));
+    QCursor::setPos(QCursor::pos() + QPoint(1, 1));
+    QTRY_VERIFY(list->underMouse());
+    QCursor::setPos(list->geometry().bottomRight() + QPoint(40, 40));
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(done.count(), 2);
+    QCOMPARE(finished.count(), 1);
 }
 
 QTEST_MAIN(PopupsTest)

@@ -139,7 +139,7 @@ private Q_SLOTS:
     void showingUnderThePointerIsNoLeave();
 
 private:
-    // Shows the red parent and answers where weston put it.
+    // Fails unless \a popup, as weston showed it, lies centred on the parent's place.
     void checkCentredOnParent(const QRect &popup);
     PopupWidget *openFrame(PopupWidget::Mode mode, QRect *shown);
 
