@@ -18,10 +18,7 @@ constexpr int Users = 100000;
 
 unsigned int bareUidByName(const char *name)
 {
-    passwd record{}, *entry = nullptr;
-    char buffer[4096];
-    getpwnam_r(name, &record, buffer, sizeof buffer, &entry);
-    return entry ? entry->pw_uid : 0xFFFFFFFFu;
+    return Bench::keyedId(getpwnam_r, name);
 }
 
 int bareCount(unsigned int threshold)

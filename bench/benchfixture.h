@@ -22,6 +22,10 @@ QList<QByteArray> measureAgainstAccounts(int users, const QString &program);
 // The fastest of \a rounds runs of \a work, in seconds.
 template <typename Work>
 double fastest(int rounds, Work work);
+// The C library's keyed call (getpwuid_r, getpwnam_r, getgrgid_r, getgrnam_r) for \a key,
+// with a 4096-byte buffer; the entry's id, or all ones when there is none.
+template <typename Entry, typename Key>
+unsigned int keyedId(int (*call)(Key, Entry *, char *, std::size_t, Entry **), Key key);
 // The baseline: a bare C walk of the user database with a 4096-byte buffer, handing each
 // entry to \a visit until it answers false.
 template <typename Visit>
@@ -31,7 +35,10 @@ void bareWalk(Visit visit);
 
 #include <QElapsedTimer>
 #include <algorithm>
+#include <cstddef>
+#include <grp.h>
 #include <pwd.h>
+#include <type_traits>
 
 template <typename Visit>
 void Bench::bareWalk(Visit visit)
@@ -43,6 +50,20 @@ void Bench::bareWalk(Visit visit)
     while (getpwent_r(&record, buffer, sizeof buffer, &entry) == 0 && visit(*entry)) {
     }
     endpwent();
+}
+
+template <typename Entry, typename Key>
+unsigned int Bench::keyedId(int (*call)(Key, Entry *, char *, std::size_t, Entry **), Key key)
+{
+    Entry record{}, *entry = nullptr;
+    char buffer[4096];
+    call(key, &record, buffer, sizeof buffer, &entry);
+    if (!entry)
+        return 0xFFFFFFFFu;
+    if constexpr (std::is_same_v<Entry, passwd>)
+        return entry->pw_uid;
+    else
+        return entry->gr_gid;
 }
 
 template <typename Work>

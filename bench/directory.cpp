@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // Account lookups where 100,000 users live in OpenLDAP behind nslcd, each against the C
 // library's keyed call for the same keys, in the same run.
+#include "benchfixture.h"
+
 #include <corvad-common-qt5/common.h>
 
 #include <QCoreApplication>
@@ -30,35 +32,6 @@ struct Row
     Lookup keyed;
 };
 
-// The keyed calls with a buffer as large as the library's first one.
-void keyedUser(uid_t uid)
-{
-    passwd record{}, *entry = nullptr;
-    char buffer[4096];
-    getpwuid_r(uid, &record, buffer, sizeof buffer, &entry);
-}
-
-void keyedUserNamed(const QByteArray &name)
-{
-    passwd record{}, *entry = nullptr;
-    char buffer[4096];
-    getpwnam_r(name.constData(), &record, buffer, sizeof buffer, &entry);
-}
-
-void keyedGroup(gid_t gid)
-{
-    group record{}, *entry = nullptr;
-    char buffer[4096];
-    getgrgid_r(gid, &record, buffer, sizeof buffer, &entry);
-}
-
-void keyedGroupNamed(const QByteArray &name)
-{
-    group record{}, *entry = nullptr;
-    char buffer[4096];
-    getgrnam_r(name.constData(), &record, buffer, sizeof buffer, &entry);
-}
-
 // Spread over the whole directory, so no lookup is favoured by where its entry lies.
 int userNumber(int i)
 {
@@ -80,20 +53,20 @@ QList<Row> rows()
     using CorvadQt5::Common;
     return {
         {"nameByUid", [](int i) { Common::nameByUid(20000 + userNumber(i)); },
-         [](int i) { keyedUser(20000 + userNumber(i)); }},
+         [](int i) { Bench::keyedId(getpwuid_r, uid_t(20000 + userNumber(i))); }},
         {"uidByName", [](int i) { Common::uidByName(QString::fromLatin1(userName(i))); },
-         [](int i) { keyedUserNamed(userName(i)); }},
+         [](int i) { Bench::keyedId(getpwnam_r, userName(i).constData()); }},
         {"homeDirByUid", [](int i) { Common::homeDirByUid(20000 + userNumber(i)); },
-         [](int i) { keyedUser(20000 + userNumber(i)); }},
+         [](int i) { Bench::keyedId(getpwuid_r, uid_t(20000 + userNumber(i))); }},
         {"nameByGid", [](int i) { Common::nameByGid(30000 + i * 7 % Groups); },
-         [](int i) { keyedGroup(30000 + i * 7 % Groups); }},
+         [](int i) { Bench::keyedId(getgrgid_r, gid_t(30000 + i * 7 % Groups)); }},
         {"gidByName", [](int i) { Common::gidByName(QString::fromLatin1(groupName(i))); },
-         [](int i) { keyedGroupNamed(groupName(i)); }},
+         [](int i) { Bench::keyedId(getgrnam_r, groupName(i).constData()); }},
         {"nameByUid, no such id", [](int i) { Common::nameByUid(5000000 + i); },
-         [](int i) { keyedUser(5000000 + i); }},
+         [](int i) { Bench::keyedId(getpwuid_r, uid_t(5000000 + i)); }},
         {"uidByName, no such name",
          [](int i) { Common::uidByName(QStringLiteral("ghost") + QString::number(i)); },
-         [](int i) { keyedUserNamed("ghost" + QByteArray::number(i)); }},
+         [](int i) { Bench::keyedId(getpwnam_r, ("ghost" + QByteArray::number(i)).constData()); }},
     };
 }
 

@@ -50,6 +50,21 @@ void moveThroughAndOut(QWidget *widget)
     QTRY_VERIFY(!widget->underMouse());
 }
 
+// Pops \a list up over its parent, moves the pointer in and out again; answers whether the
+// list then hid itself. The pointer was put there before the list was shown: its entry is
+// reported when it moves.
+bool popUpAndLeave(PopupListWidget *list)
+{
+    list->popup();
+    if (!QTest::qWaitForWindowExposed(list))
+        return false;
+    QCursor::setPos(QCursor::pos() + QPoint(1, 1));
+    if (!QTest::qWaitFor([list] { return list->underMouse(); }))
+        return false;
+    QCursor::setPos(list->geometry().bottomRight() + QPoint(40, 40));
+    return QTest::qWaitFor([list] { return !list->isVisible(); });
+}
+
 } // namespace
 
 class PopupsTest : public QObject
@@ -340,14 +355,7 @@ void PopupsTest::listHidesOnEveryLeave()
     list->addItems({QStringLiteral("one"), QStringLiteral("two")});
     QSignalSpy finished(list, SIGNAL(editingFinished()));
     for (int round = 1; round <= 2; ++round) {
-        list->popup();
-        QVERIFY(QTest::qWaitForWindowExposed(list));
-        // The pointer was put there before the list was shown; its entry is reported when
-        // it moves.
-        QCursor::setPos(QCursor::pos() + QPoint(1, 1));
-        QTRY_VERIFY(list->underMouse());
-        QCursor::setPos(list->geometry().bottomRight() + QPoint(40, 40));
-        QTRY_VERIFY(!list->isVisible());
+        QVERIFY(popUpAndLeave(list));
         QCOMPARE(finished.count(), round);
     }
 }
@@ -420,12 +428,7 @@ void PopupsTest::deletedChildrenDoNotCrash()
     popup->popup(QPoint(300, 300));
     moveThroughAndOut(popup.data());
     popup->accept();
-    list->popup();
-    QVERIFY(QTest::qWaitForWindowExposed(list));
-    QCursor::setPos(QCursor::pos() + QPoint(1, 1));
-    QTRY_VERIFY(list->underMouse());
-    QCursor::setPos(list->geometry().bottomRight() + QPoint(40, 40));
-    QTRY_VERIFY(!list->isVisible());
+    QVERIFY(popUpAndLeave(list));
     QCOMPARE(done.count(), 2);
     QCOMPARE(finished.count(), 1);
 }
