@@ -7,6 +7,7 @@
 
 #include <corvad-common-qt5/common.h>
 
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <csignal>
@@ -26,6 +27,16 @@ void recordAccountWarnings(QtMsgType type, const QMessageLogContext &context, co
 pid_t slapd()
 {
     return pid_t(qEnvironmentVariableIntValue("CORVADQT5_SLAPD_PID"));
+}
+
+// Whether the kernel has stopped slapd yet: a signal is delivered a little later.
+bool slapdStopped()
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(slapd()));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray fields = stat.readAll();
+    return fields.mid(fields.lastIndexOf(')') + 2, 1) == "T";
 }
 
 } // namespace
@@ -129,6 +140,8 @@ void DirectoryTest::lookupsByKey()
 void DirectoryTest::directoryDown()
 {
     QCOMPARE(::kill(slapd(), SIGSTOP), 0);
+    auto thaw = qScopeGuard([] { ::kill(slapd(), SIGCONT); }); // also when a check fails
+    QTRY_VERIFY(slapdStopped());
     bool ok = true;
     QCOMPARE(Common::nameByUid(20003, &ok), QString());
     QVERIFY(!ok);
@@ -137,6 +150,7 @@ void DirectoryTest::directoryDown()
     QVERIFY(!ok);
     QCOMPARE(Common::gidByName(QStringLiteral("dgroup4"), &ok), Common::NotFound);
     QCOMPARE(Common::nameByUid(1000), QStringLiteral("alice"));
+    thaw.dismiss();
     QCOMPARE(::kill(slapd(), SIGCONT), 0);
 
     QCOMPARE(accountWarnings.size(), 2);

@@ -99,10 +99,15 @@ printf 'passwd: files ldap\ngroup: files ldap\nshadow: files\n' >"$work/nsswitch
 exec unshare -m --propagation private sh -c '
     work=$1 fixture=$2 uri=$3
     shift 3
+    # Only the process of our own slapd is ever signalled: a pid file read while slapd is
+    # still writing it could name any process.
+    ours() {
+        [ -s "$1" ] && tr "\0" " " <"/proc/$(cat "$1")/cmdline" 2>/dev/null | grep -q -e "$2"
+    }
     stop() {
-        for pidfile in "$work/slapd.pid" /run/nslcd/nslcd.pid; do
-            [ -s "$pidfile" ] && kill -CONT "$(cat "$pidfile")" 2>/dev/null && kill "$(cat "$pidfile")" 2>/dev/null
-        done
+        ours "$work/slapd.pid" "$work/slapd.conf" && kill -CONT "$(cat "$work/slapd.pid")" &&
+            kill "$(cat "$work/slapd.pid")"
+        ours /run/nslcd/nslcd.pid nslcd && kill "$(cat /run/nslcd/nslcd.pid)"
         return 0
     }
     trap stop EXIT
@@ -114,8 +119,9 @@ exec unshare -m --propagation private sh -c '
     slapd -f "$work/slapd.conf" -h "$uri"
     nslcd
     for i in $(seq 100); do
-        [ -S /run/nslcd/socket ] && [ -S "$work/ldapi" ] && break
+        [ -S /run/nslcd/socket ] && ours "$work/slapd.pid" "$work/slapd.conf" && break
         sleep 0.1
     done
+    ours "$work/slapd.pid" "$work/slapd.conf" || { echo "slapd did not start"; exit 1; }
     CORVADQT5_SLAPD_PID=$(cat "$work/slapd.pid") "$@"
 ' sh "$work" "$fixture" "$uri" "$@"
