@@ -117,7 +117,8 @@ bool lookUp(int (*lookup)(Key, Entry *, char *, std::size_t, Entry **), const ch
         if (result == 0 && error == 0)
             return false;
         if (!buffer.growAfter(result, error)) {
-            reportFailure(database, result > 0 ? result : error);
+            // A source that failed without saying why is reported as an I/O error.
+            reportFailure(database, result > 0 ? result : (error != 0 ? error : EIO));
             return false;
         }
     }
