@@ -27,7 +27,8 @@ public:
         UnsafeFileMode,  // writable by group or others
         UnsafeDirectoryOwner,
         UnsafeDirectoryMode,
-        MalformedElf,        // the loader would crash or stall on it; elfProblem() says why
+        MalformedElf,        // the loader would crash or stall on it, or it asks for an
+                             // executable stack; elfProblem() says why
         OtherQtMajor,        // linked against another Qt major than this process
         LoadFailed,          // the dynamic loader refused it; errorString() says why
         Loaded

@@ -54,10 +54,18 @@ struct TableTag
     Offset entrySize;
 };
 constexpr TableTag Tables[] = {
-    {DT_SYMTAB, 0, 16}, // the first symbol's size in both classes, at least        {DT_HASH, 0, 8},           {DT_GNU_HASH, 0, 16},
-    {DT_RELA, DT_RELASZ, 0},   {DT_REL, DT_RELSZ, 0},     {DT_JMPREL, DT_PLTRELSZ, 0},
-    {DT_INIT_ARRAY, DT_INIT_ARRAYSZ, 0}, {DT_FINI_ARRAY, DT_FINI_ARRAYSZ, 0},
-    {DT_VERSYM, 0, 2},         {DT_VERDEF, 0, 20},        {DT_VERNEED, 0, 16},
+    // One entry a line: a formatter once joined two lines into the comment before them.
+    {DT_SYMTAB, 0, 16}, // the first symbol's size in both classes, at least
+    {DT_HASH, 0, 8},
+    {DT_GNU_HASH, 0, 16},
+    {DT_RELA, DT_RELASZ, 0},
+    {DT_REL, DT_RELSZ, 0},
+    {DT_JMPREL, DT_PLTRELSZ, 0},
+    {DT_INIT_ARRAY, DT_INIT_ARRAYSZ, 0},
+    {DT_FINI_ARRAY, DT_FINI_ARRAYSZ, 0},
+    {DT_VERSYM, 0, 2},
+    {DT_VERDEF, 0, 20},
+    {DT_VERNEED, 0, 16},
 };
 bool sizesTable(long long tag)
 {
@@ -118,6 +126,7 @@ private:
 
     ElfProblem checkSegments()
     {
+        const ProgramHeader *stack = nullptr;
         for (const ProgramHeader &segment : m_segments) {
             if (!inside(segment.p_offset, segment.p_filesz, m_size))
                 return ElfProblem::Truncated;
@@ -135,10 +144,17 @@ private:
                 if (!mapped(segment.p_vaddr, segment.p_filesz))
                     return ElfProblem::SegmentNotLoaded;
                 break;
+            case PT_GNU_STACK:
+                stack = &segment;
+                break;
             default:
                 break;
             }
         }
+        // Without the header the loader makes the stack executable too, and one library
+        // that asks for it changes the whole process.
+        if (!stack || (stack->p_flags & PF_X))
+            return ElfProblem::ExecutableStack;
         return ElfProblem::None;
     }
 
@@ -258,6 +274,9 @@ const char *describe(ElfProblem problem)
     case ElfProblem::Table:
         return "malformed: its symbol table is missing, or a symbol, hash or relocation table "
                "lies outside the loadable segments";
+    case ElfProblem::ExecutableStack:
+        return "unsafe: it asks for an executable stack (no PT_GNU_STACK header, or an "
+               "executable one)";
     case ElfProblem::Name:
         return "malformed: a needed library, soname or search path lies outside its string table";
     }

@@ -14,6 +14,8 @@ enum class ElfProblem {
     DynamicSections,    // more than one
     DynamicSection,     // outside its loadable segment, or with no end
     SegmentNotLoaded,   // a note, TLS or property segment that no loadable segment holds
+    ExecutableStack,    // no PT_GNU_STACK, or an executable one: loading it would make the
+                        // process's stacks executable (newer C libraries refuse it themselves)
     StringTable,        // missing, or outside the loadable segments
     Table,              // no symbol table, or a symbol, hash or relocation table outside
                         // the loadable segments

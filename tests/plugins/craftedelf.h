@@ -35,6 +35,11 @@ struct Shape
     std::uint64_t stringTable = 0;   // 0: where it is
     bool stringsEndWithNul = true;
     std::uint64_t segmentSize = 0;   // 0: the whole file
+    bool stackHeader = true;         // a PT_GNU_STACK
+    Elf64_Word stackFlags = PF_R | PF_W;
+    std::vector<Elf64_Phdr> segments;   // more program headers, after the dynamic ones
+    std::vector<Elf64_Dyn> tables;      // more dynamic entries; an address of 0: the strings'
+    std::uint64_t dynamicOffsetShift = 0; // the dynamic header's offset, off its address
 };
 
 template <typename T>
@@ -48,13 +53,20 @@ inline std::string build(const Shape &shape)
     std::string strings = std::string(24, '\0') + "libc.so.6";
     if (shape.stringsEndWithNul)
         strings += '\0';
-    const std::size_t headers = 1 + shape.dynamicHeaders;
+    const std::size_t headers =
+        1 + shape.dynamicHeaders + shape.segments.size() + (shape.stackHeader ? 1 : 0);
     const std::size_t dynamicAt = sizeof(Elf64_Ehdr) + headers * sizeof(Elf64_Phdr);
     std::vector<Elf64_Dyn> dynamic;
     dynamic.push_back({DT_NEEDED, {shape.neededName}});
     for (unsigned int i = 0; i < shape.dynamicEntries; ++i)
         dynamic.push_back({DT_NEEDED, {24}});
-    const std::size_t stringsAt = dynamicAt + (dynamic.size() + 4) * sizeof(Elf64_Dyn);
+    const std::size_t stringsAt =
+        dynamicAt + (dynamic.size() + shape.tables.size() + 4) * sizeof(Elf64_Dyn);
+    for (Elf64_Dyn table : shape.tables) {
+        if (table.d_un.d_ptr == 0)
+            table.d_un.d_ptr = stringsAt;
+        dynamic.push_back(table);
+    }
     dynamic.push_back({shape.symbols ? DT_SYMTAB : DT_DEBUG, {stringsAt}}); // 24 bytes of 0
     dynamic.push_back({DT_STRTAB, {shape.stringTable ? shape.stringTable : stringsAt}});
     dynamic.push_back({DT_STRSZ, {strings.size()}});
@@ -80,10 +92,15 @@ inline std::string build(const Shape &shape)
         load.p_filesz = load.p_memsz = shape.segmentSize;
     put(bytes, sizeof header, load);
     const std::size_t dynamicSize = dynamic.size() * sizeof(Elf64_Dyn);
-    for (std::size_t i = 1; i < headers; ++i)
+    for (std::size_t i = 1; i <= shape.dynamicHeaders; ++i)
         put(bytes, sizeof header + i * sizeof load,
-            Elf64_Phdr{PT_DYNAMIC, PF_R | PF_W, dynamicAt, dynamicAt, dynamicAt, dynamicSize,
-                       dynamicSize, 8});
+            Elf64_Phdr{PT_DYNAMIC, PF_R | PF_W, dynamicAt + shape.dynamicOffsetShift, dynamicAt,
+                       dynamicAt, dynamicSize, dynamicSize, 8});
+    for (std::size_t i = 0; i < shape.segments.size(); ++i)
+        put(bytes, sizeof header + (1 + shape.dynamicHeaders + i) * sizeof load, shape.segments[i]);
+    if (shape.stackHeader)
+        put(bytes, sizeof header + (headers - 1) * sizeof load,
+            Elf64_Phdr{PT_GNU_STACK, shape.stackFlags, 0, 0, 0, 0, 0, 16});
     std::memcpy(&bytes[dynamicAt], dynamic.data(), dynamicSize);
     std::memcpy(&bytes[stringsAt], strings.data(), strings.size());
     return bytes;
@@ -100,6 +117,7 @@ inline std::string withHeaderCount(std::string bytes, Elf64_Half count)
 inline std::vector<File> files()
 {
     using detail::Shape;
+    constexpr std::uint64_t Unmapped = std::uint64_t(1) << 40;
     const auto shape = [](auto change) {
         Shape s;
         change(s);
@@ -126,6 +144,7 @@ inline std::vector<File> files()
          "its dynamic section lies outside its loadable segment or has no end"},
         {"65535-dynamic-sections.so",
          shape([](Shape &s) {
+             s.stackHeader = false;
              s.dynamicHeaders = 65534;
              s.dynamicEntries = 65535;
              s.terminated = false;
@@ -134,6 +153,24 @@ inline std::vector<File> files()
         {"program-headers-missing.so",
          detail::withHeaderCount(detail::build(Shape{}).substr(0, sizeof(Elf64_Ehdr)), 65535),
          "its program headers are of an unknown size or too many"},
+        {"hash-table-unmapped.so",
+         shape([](Shape &s) { s.tables = {{DT_HASH, {Unmapped}}}; }),
+         "a symbol, hash or relocation table lies outside the loadable segments"},
+        {"gnu-hash-table-unmapped.so",
+         shape([](Shape &s) { s.tables = {{DT_GNU_HASH, {Unmapped}}}; }),
+         "a symbol, hash or relocation table lies outside the loadable segments"},
+        {"relocations-past-their-segment.so",
+         shape([](Shape &s) { s.tables = {{DT_RELA, {0}}, {DT_RELASZ, {1 << 20}}}; }),
+         "a symbol, hash or relocation table lies outside the loadable segments"},
+        {"tls-segment-unloaded.so",
+         shape([](Shape &s) { s.segments = {{PT_TLS, PF_R, 0, Unmapped, Unmapped, 8, 8, 8}}; }),
+         "a note, TLS or property segment lies outside the loadable segments"},
+        {"dynamic-offset-off-its-address.so", shape([](Shape &s) { s.dynamicOffsetShift = 8; }),
+         "its dynamic section lies outside its loadable segment or has no end"},
+        {"executable-stack.so", shape([](Shape &s) { s.stackFlags |= PF_X; }),
+         "it asks for an executable stack"},
+        {"no-stack-header.so", shape([](Shape &s) { s.stackHeader = false; }),
+         "it asks for an executable stack"},
         {"segment-of-2^63-bytes.so",
          shape([](Shape &s) { s.segmentSize = std::uint64_t(1) << 63; }),
          "truncated (its headers or segments reach past the end of the file)"},
