@@ -32,7 +32,7 @@ Expected expectedForSystemLocale()
     case QLocale::Japanese:
         return {QStringLiteral("パスワードの要求"), QStringLiteral("ユーザー名:")};
     case QLocale::Portuguese: // Brazil's catalogue is not Portugal's
-        if (QLocale::system().country() == QLocale::Brazil)
+        if (QLocale::system().name() == QLatin1String("pt_BR"))
             return {QStringLiteral("Solicitação de senha"), QStringLiteral("Nome de usuário:")};
         break;
     default:

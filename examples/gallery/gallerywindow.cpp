@@ -28,6 +28,16 @@ using namespace CorvadQt5;
 
 namespace {
 
+// Qt 6.2 renamed a locale's country its territory and deprecated the old name.
+QString nativeTerritoryName(const QLocale &locale)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 2, 0)
+    return locale.nativeTerritoryName();
+#else
+    return locale.nativeCountryName();
+#endif
+}
+
 struct NamedIcon
 {
     int id;
@@ -98,7 +108,7 @@ QLayout *GalleryWindow::languageRow()
         const QLocale locale(code);
         QString name = locale.nativeLanguageName();
         if (code.contains(QLatin1Char('_')))
-            name += QStringLiteral(" (") + locale.nativeCountryName() + QLatin1Char(')');
+            name += QStringLiteral(" (") + nativeTerritoryName(locale) + QLatin1Char(')');
         languages->addItem(name + QStringLiteral(" - ") + code, code);
     }
     connect(languages, SIGNAL(activated(int)), this, SLOT(languageChosen(int)));

@@ -9,6 +9,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <utility>
 
 namespace CorvadQt5 {
 namespace {
@@ -74,7 +75,7 @@ bool PluginManager::isLoaded(PluginHandle *handle)
 
 void PluginManager::release()
 {
-    for (const QList<PluginHandle *> &handles : qAsConst(m_registry))
+    for (const QList<PluginHandle *> &handles : std::as_const(m_registry))
         qDeleteAll(handles);
     m_registry.clear(); // a later scan builds fresh handles; none of the deleted is reachable
 }

@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <utility>
+
 using CorvadQt5::CheckedLibrary;
 
 namespace {
@@ -139,7 +141,7 @@ int main(int argc, char **argv)
 
     bool allValid = true;
     int seen = 0;
-    for (const QString &argument : qAsConst(arguments)) {
+    for (const QString &argument : std::as_const(arguments)) {
         if (!QFileInfo(argument).isDir()) {
             allValid = inspect(argument).valid && allValid;
             ++seen;

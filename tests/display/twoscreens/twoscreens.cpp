@@ -50,8 +50,13 @@ public:
     void setVisible(bool visible) override
     {
         QPlatformWindow::setVisible(visible);
-        if (visible)
-            QWindowSystemInterface::handleWindowActivated(window());
+        if (!visible)
+            return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0) // renamed there
+        QWindowSystemInterface::handleFocusWindowChanged(window());
+#else
+        QWindowSystemInterface::handleWindowActivated(window());
+#endif
     }
 };
 
