@@ -1,45 +1,111 @@
-# cmake -DLIBRARY=... -DBASELINE=... -DHEADERS=dir1,dir2 -DSOURCE_DIR=... -DBUILD_DIR=...
-#       -DOUT=... [-DUPDATE=ON] -P abi-check.cmake
-# The library's ABI against the baseline of its release (abidw, abidiff from libabigail). Any
-# difference fails: an incompatible one always, an addition until the baseline is updated
-# with it in the same commit (cmake --build <build> --target abi-baseline). With UPDATE,
-# writes the baseline instead.
-string(REPLACE "," ";" headers "${HEADERS}")
-set(dump abidw --drop-private-types --no-corpus-path --no-show-locs --no-comp-dir-path)
-foreach(dir IN LISTS headers)
-    list(APPEND dump --headers-dir ${dir})
-endforeach()
-set(target ${OUT})
-if(UPDATE)
-    set(target ${BASELINE})
-endif()
-execute_process(COMMAND ${dump} --out-file ${target} ${LIBRARY} RESULT_VARIABLE result)
+# cmake -DMODE=baseline|break -DLIBRARY=... -DNAME=... -DSOURCE_DIR=... -DBUILD_DIR=...
+#       -DWORK=... -DCXX=... -DCXX_FLAGS=... -DBUILD_TYPE=... -DQT_MAJOR=... -DPREFIX_PATH=...
+#       -P abi-check.cmake
+# The library's ABI against 1.0.0's, both built by this very toolchain: the 1.0.0 sources come
+# from git (the commit in abi/1.0.0.commit) and are built into WORK, then both are dumped
+# (abidw) and compared (abidiff). A stored dump would hold one compiler's and one libabigail's
+# view of the ABI, which the next release of either reads differently.
+#   baseline  the built library against 1.0.0: any difference but added functions fails.
+#   break     the check's own proof: 1.0.0 with a data member added to a class, a virtual
+#             function added and a signature changed must fail it, each named.
+file(STRINGS ${SOURCE_DIR}/abi/1.0.0.commit commit LIMIT_COUNT 1)
+execute_process(COMMAND git -C ${SOURCE_DIR} cat-file -e ${commit}^{commit}
+    RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
 if(NOT result EQUAL 0)
-    message(FATAL_ERROR "abidw could not read ${LIBRARY} (built without debug information?)")
-endif()
-# Source paths relative to the tree, so that the dump does not depend on where it was built.
-file(READ ${target} xml)
-string(REPLACE "path='${SOURCE_DIR}/" "path='" xml "${xml}")
-string(REPLACE "path='${BUILD_DIR}/" "path='build/" xml "${xml}")
-file(WRITE ${target} "${xml}")
-if(UPDATE)
-    message(STATUS "wrote ${BASELINE}")
+    message(STATUS "SKIPPED: the 1.0.0 sources (commit ${commit}) are not in this tree's git "
+        "history; the check needs a full git checkout")
     return()
 endif()
-execute_process(COMMAND abidiff ${BASELINE} ${OUT} RESULT_VARIABLE result
-    OUTPUT_VARIABLE report ERROR_VARIABLE report)
-if(result EQUAL 0)
+# Built as the library it is compared with.
+set(configure -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_CXX_FLAGS=${CXX_FLAGS}
+    -DCMAKE_BUILD_TYPE=${BUILD_TYPE} -DQT_MAJOR_VERSION=${QT_MAJOR} -DCMAKE_PREFIX_PATH=${PREFIX_PATH})
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
+        ERROR_VARIABLE output)
+    if(NOT result EQUAL 0)
+        string(REPLACE ";" " " command "${ARGN}")
+        message(FATAL_ERROR "${command} failed:\n${output}")
+    endif()
+endfunction()
+
+# release(<dir> <edits...>): the 1.0.0 library built in <dir>, its sources changed first by
+# each edit "file|text|replacement" (with ~ for a semicolon, which CMake's lists split on); sets the variable <dir>_library to its path.
+function(release dir)
+    set(tree ${WORK}/${dir}/source)
+    if(NOT EXISTS ${WORK}/${dir}/unpacked)
+        file(REMOVE_RECURSE ${WORK}/${dir})
+        file(MAKE_DIRECTORY ${tree})
+        execute_process(COMMAND git -C ${SOURCE_DIR} archive ${commit}
+            COMMAND tar -x -C ${tree} RESULT_VARIABLE result)
+        if(NOT result EQUAL 0)
+            message(FATAL_ERROR "could not unpack ${commit}")
+        endif()
+        foreach(edit IN LISTS ARGN)
+            string(REPLACE "|" ";" edit "${edit}")
+            list(GET edit 0 path)
+            list(GET edit 1 text)
+            list(GET edit 2 replacement)
+            string(REPLACE "~" ";" text "${text}")
+            string(REPLACE "~" ";" replacement "${replacement}")
+            file(READ ${tree}/${path} content)
+            string(FIND "${content}" "${text}" at)
+            if(at EQUAL -1)
+                message(FATAL_ERROR "${path} of 1.0.0 has no '${text}'")
+            endif()
+            string(REPLACE "${text}" "${replacement}" content "${content}")
+            file(WRITE ${tree}/${path} "${content}")
+        endforeach()
+        file(TOUCH ${WORK}/${dir}/unpacked)
+    endif()
+    run(${CMAKE_COMMAND} -S ${tree} -B ${WORK}/${dir}/build ${configure}
+        -DCORVADQT5_BUILD_TESTS=OFF -DCORVADQT5_BUILD_EXAMPLES=OFF -DCORVADQT5_BUILD_BENCH=OFF
+        -DCORVADQT5_BUILD_DOCS=OFF -DCMAKE_INSTALL_PREFIX=${WORK}/${dir}/install)
+    cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
+    run(${CMAKE_COMMAND} --build ${WORK}/${dir}/build --target ${NAME} --parallel ${cores})
+    set(${dir}_library ${WORK}/${dir}/build/src/lib${NAME}.so PARENT_SCOPE)
+endfunction()
+
+# dump(<library> <source tree> <build tree> <out>)
+function(dump library source build out)
+    run(abidw --drop-private-types --no-corpus-path --no-show-locs --no-comp-dir-path
+        --headers-dir ${source}/include/corvad-common-qt5
+        --headers-dir ${build}/include/corvad-common-qt5 --out-file ${out} ${library})
+endfunction()
+
+release(release-1.0.0)
+dump(${release-1.0.0_library} ${WORK}/release-1.0.0/source ${WORK}/release-1.0.0/build
+    ${WORK}/release-1.0.0.abi)
+
+if(MODE STREQUAL baseline)
+    dump(${LIBRARY} ${SOURCE_DIR} ${BUILD_DIR} ${WORK}/built.abi)
+    # Added functions are how 1.x grows (docs/abi.md); the symbols files list them.
+    execute_process(COMMAND abidiff --no-added-syms ${WORK}/release-1.0.0.abi ${WORK}/built.abi
+        RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "the ABI differs from 1.0.0's (abidiff ${result}); only added "
+            "functions keep 1.x compatible (docs/abi.md):\n${report}")
+    endif()
+    message(STATUS "the ABI is 1.0.0's")
     return()
 endif()
+
+release(broken
+    "include/corvad-common-qt5/popupwidget.h|    Mode m_mode = CloseOnLeave~|    Mode m_mode = CloseOnLeave~\n    QString m_extra~"
+    "include/corvad-common-qt5/iconprovider.h|    virtual QIcon iconById(int id) = 0~|    virtual QIcon iconById(int id) = 0~\n    virtual QIcon iconByName(const QString &) { return {}~ }"
+    "include/corvad-common-qt5/common.h|    QString shortedString(const QString &text, int n)~|    QString shortedString(const QString &text, long n)~"
+    "src/core/common.cpp|QString Common::shortedString(const QString &text, int n)|QString Common::shortedString(const QString &text, long n)")
+dump(${broken_library} ${WORK}/broken/source ${WORK}/broken/build ${WORK}/broken.abi)
+execute_process(COMMAND abidiff --no-added-syms ${WORK}/release-1.0.0.abi ${WORK}/broken.abi
+    RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
 math(EXPR error "${result} & 3")
-math(EXPR incompatible "${result} & 8")
-if(error)
-    message(FATAL_ERROR "abidiff failed (${result}):\n${report}")
-elseif(incompatible)
-    message(FATAL_ERROR "ABI-incompatible change against ${BASELINE}:\n${report}")
-else()
-    message(FATAL_ERROR "the ABI differs from ${BASELINE}. Only additions keep 1.x "
-        "compatible (docs/abi.md): for those, update the baseline in the same commit "
-        "(cmake --build <build> --target abi-baseline); a change of a size, a layout or a "
-        "virtual table breaks the soname's promise.\n${report}")
+if(result EQUAL 0 OR error)
+    message(FATAL_ERROR "abidiff took 1.0.0 with three breaks (${result}):\n${report}")
 endif()
+foreach(expected "'QString m_extra'" "iconByName" "shortedString")
+    string(FIND "${report}" "${expected}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "abidiff's report does not name ${expected}:\n${report}")
+    endif()
+endforeach()
+message(STATUS "a member, a virtual and a signature added to 1.0.0 are each refused")
