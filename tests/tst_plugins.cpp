@@ -166,13 +166,13 @@ void createHostileSet()
 
 // Called by every test plugin's destructor: which file the object came from, and whether
 // that file was still mapped, i.e. the library not yet unloaded.
-extern "C" Q_DECL_EXPORT void corvadTestPluginDestroyed(void *token)
+extern "C" Q_DECL_EXPORT void corvadTestPluginDestroyed(const void *token)
 {
     const QString file = fileMappedAt(token);
     destructions.append({file, mappedPluginFiles().contains(file)});
 }
 
-extern "C" Q_DECL_EXPORT void corvadTestPluginLoaded(void *token)
+extern "C" Q_DECL_EXPORT void corvadTestPluginLoaded(const void *token)
 {
     loads << fileMappedAt(token);
 }

@@ -32,6 +32,7 @@ struct Shape
     bool terminated = true;          // a DT_NULL ends the dynamic section
     bool symbols = true;             // a DT_SYMTAB (of one empty symbol)
     std::uint64_t neededName = 24;   // offset of the first DT_NEEDED name
+    std::string needed = "libc.so.6";
     std::uint64_t stringTable = 0;   // 0: where it is
     bool stringsEndWithNul = true;
     std::uint64_t segmentSize = 0;   // 0: the whole file
@@ -50,7 +51,7 @@ void put(std::string &bytes, std::size_t at, const T &value)
 
 inline std::string build(const Shape &shape)
 {
-    std::string strings = std::string(24, '\0') + "libc.so.6";
+    std::string strings = std::string(24, '\0') + shape.needed;
     if (shape.stringsEndWithNul)
         strings += '\0';
     const std::size_t headers =
@@ -167,6 +168,8 @@ inline std::vector<File> files()
          "a note, TLS or property segment lies outside the loadable segments"},
         {"dynamic-offset-off-its-address.so", shape([](Shape &s) { s.dynamicOffsetShift = 8; }),
          "its dynamic section lies outside its loadable segment or has no end"},
+        {"older-qt-major.so", shape([](Shape &s) { s.needed = "libQt4Core.so.4"; }),
+         "linked against another Qt major"},
         {"executable-stack.so", shape([](Shape &s) { s.stackFlags |= PF_X; }),
          "it asks for an executable stack"},
         {"no-stack-header.so", shape([](Shape &s) { s.stackHeader = false; }),

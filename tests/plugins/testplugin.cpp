@@ -19,7 +19,12 @@ namespace {
 int typeCalls = 0;
 int instanceCalls = 0;
 
-using Recorder = void (*)(void *);
+using Recorder = void (*)(const void *);
+
+// An address in this file's mapping, for the test program to tell the plugins apart: read-only
+// data is always file-backed, while a counter may land in the part of .bss past the file's
+// last page, which the kernel maps anonymously (it does with the sanitizers' redzones).
+const char Token = 0;
 
 // Tells the test program, if it listens, which file was just loaded.
 const struct AnnounceLoad
@@ -27,7 +32,7 @@ const struct AnnounceLoad
     AnnounceLoad()
     {
         if (auto record = reinterpret_cast<Recorder>(dlsym(RTLD_DEFAULT, "corvadTestPluginLoaded")))
-            record(reinterpret_cast<void *>(&typeCalls));
+            record(&Token);
     }
 } announceLoad;
 
@@ -39,7 +44,7 @@ public:
     {
         if (auto record =
                 reinterpret_cast<Recorder>(dlsym(RTLD_DEFAULT, "corvadTestPluginDestroyed")))
-            record(reinterpret_cast<void *>(&instanceCalls));
+            record(&Token);
     }
 };
 
