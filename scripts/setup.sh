@@ -43,6 +43,16 @@ project_files() {
     fi
 }
 
+# The first Debian mirror this machine's apt uses, for the roots of other releases.
+debian_mirror() {
+    local sources=/etc/apt/sources.list.d/debian.sources
+    if [ -f "$sources" ]; then
+        sed -n 's/^URIs: *\([^ ]*\).*/\1/p' "$sources" | head -n 1
+    else
+        sed -n 's/^deb \(\[[^]]*\] \)\?\([^ ]*\).*/\2/p' /etc/apt/sources.list | head -n 1
+    fi
+}
+
 # The packages' maintainer unless DEB_MAINTAINER says otherwise: the project has no mail domain.
 default_maintainer="The corvad-common-qt5 developers <devel@corvad-common-qt5.example.org>"
 

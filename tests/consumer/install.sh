@@ -15,8 +15,13 @@ fi
 rm -rf "$work"
 mkdir -p "$work"
 
+# nobody gets a copy of the tracked sources in a folder it can reach from /, wherever the
+# checkout lies (a checkout in /root is not), with the script it runs.
+home=$(mktemp -d /tmp/corvad-install-home.XXXXXX)
+trap 'rm -rf "$home"' EXIT
+
 # as_user USER PREFIX: configure, build, install and use, as USER; then uninstall.
-cat >"$work/as-user.sh" <<'SCRIPT'
+cat >"$home/as-user.sh" <<'SCRIPT'
 set -eu
 source=$1 work=$2 prefix=$3 major=$4
 cmake -S "$source" -B "$work/build" -DCMAKE_INSTALL_PREFIX="$prefix" -DQT_MAJOR_VERSION="$major" \
@@ -35,19 +40,15 @@ left=$(find "$prefix" -mindepth 1 \( -iname '*corvad*' -o -name '*zub*' \) | hea
 [ -z "$left" ] || { echo "left after uninstall: $left"; exit 1; }
 SCRIPT
 
-# nobody gets a copy of the tracked sources in a folder it can reach from /, wherever the
-# checkout lies.
-home=$(mktemp -d /tmp/corvad-install-home.XXXXXX)
-trap 'rm -rf "$home"' EXIT
 tar -C "$source" --exclude='./build*' --exclude=./.git -cf - . | tar -C "$home" -xf - --one-top-level=source
 chmod -R a+rX "$home"
 chown -R nobody "$home"
-runuser -u nobody -- env HOME="$home" sh "$work/as-user.sh" "$home/source" "$home" \
+runuser -u nobody -- env HOME="$home" sh "$home/as-user.sh" "$home/source" "$home" \
     "$home/.local" "$major"
 echo "installed into ~/.local as nobody: German dialog, uninstalled"
 
 mkdir -p "$work/root" "$work/usr-local"
 unshare -m --propagation private sh -c '
-    mount --bind "$1/usr-local" /usr/local && sh "$1/as-user.sh" "$2" "$1/root" /usr/local "$3"
-' sh "$work" "$source" "$major"
+    mount --bind "$1/usr-local" /usr/local && sh "$4/as-user.sh" "$2" "$1/root" /usr/local "$3"
+' sh "$work" "$source" "$major" "$home"
 echo "installed into /usr/local (a private one): German dialog, uninstalled"
