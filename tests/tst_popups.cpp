@@ -80,6 +80,7 @@ private Q_SLOTS:
     void leaveClosesOnlyInItsMode();
     void deactivationClosesOnlyInItsMode_data();
     void deactivationClosesOnlyInItsMode();
+    void lateDeactivationOfAHiddenPopup();
     void doubleClickClosesEveryMode_data();
     void doubleClickClosesEveryMode();
     void deletedByItsOwnDoneSlot();
@@ -212,6 +213,17 @@ void PopupsTest::deactivationClosesOnlyInItsMode()
     QVERIFY(QTest::qWaitForWindowActive(&other));
     QTRY_COMPARE(popup->isVisible(), !closes);
     QCOMPARE(done.count(), closes ? 1 : 0);
+}
+
+// The window system reports the focus going after the window manager closed the popup.
+void PopupsTest::lateDeactivationOfAHiddenPopup()
+{
+    QScopedPointer<PopupWidget> popup(shownPopup(PopupWidget::CloseOnDeactivate, QPoint(100, 100)));
+    popup->hide();
+    QSignalSpy done(popup.data(), SIGNAL(done()));
+    QEvent deactivation(QEvent::WindowDeactivate);
+    QApplication::sendEvent(popup.data(), &deactivation);
+    QCOMPARE(done.count(), 0);
 }
 
 void PopupsTest::doubleClickClosesEveryMode_data()
