@@ -62,7 +62,8 @@ function(release dir)
         -DCORVADQT5_BUILD_TESTS=OFF -DCORVADQT5_BUILD_EXAMPLES=OFF -DCORVADQT5_BUILD_BENCH=OFF
         -DCORVADQT5_BUILD_DOCS=OFF -DCMAKE_INSTALL_PREFIX=${WORK}/${dir}/install)
     cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
-    run(${CMAKE_COMMAND} --build ${WORK}/${dir}/build --target ${NAME} --parallel ${cores})
+    # Targets are named for Qt 5 whatever the major; the file carries it.
+    run(${CMAKE_COMMAND} --build ${WORK}/${dir}/build --target corvad-common-qt5 --parallel ${cores})
     set(${dir}_library ${WORK}/${dir}/build/src/lib${NAME}.so PARENT_SCOPE)
 endfunction()
 

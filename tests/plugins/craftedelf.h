@@ -107,8 +107,11 @@ inline std::string build(const Shape &shape)
     return bytes;
 }
 
-inline std::string withHeaderCount(std::string bytes, Elf64_Half count)
+// Only the ELF header, which promises \a count program headers.
+inline std::string headerOnly(Elf64_Half count)
 {
+    std::string bytes = build(Shape{});
+    bytes.resize(sizeof(Elf64_Ehdr));
     put(bytes, offsetof(Elf64_Ehdr, e_phnum), count);
     return bytes;
 }
@@ -152,7 +155,7 @@ inline std::vector<File> files()
          }),
          "its program headers are of an unknown size or too many"},
         {"program-headers-missing.so",
-         detail::withHeaderCount(detail::build(Shape{}).substr(0, sizeof(Elf64_Ehdr)), 65535),
+         detail::headerOnly(65535),
          "its program headers are of an unknown size or too many"},
         {"hash-table-unmapped.so",
          shape([](Shape &s) { s.tables = {{DT_HASH, {Unmapped}}}; }),

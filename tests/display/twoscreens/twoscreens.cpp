@@ -14,6 +14,7 @@
 #include <qpa/qplatformbackingstore.h>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qplatformintegrationplugin.h>
+#include <qpa/qplatformnativeinterface.h>
 #include <qpa/qplatformscreen.h>
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
@@ -108,10 +109,13 @@ public:
         return createUnixEventDispatcher();
     }
     QPlatformFontDatabase *fontDatabase() const override { return m_fonts.get(); }
+    // Qt 6.11's fontconfig database asks it without checking for none.
+    QPlatformNativeInterface *nativeInterface() const override { return m_native.get(); }
 
 private:
     QList<QPlatformScreen *> m_screens;
     std::unique_ptr<QPlatformFontDatabase> m_fonts = std::make_unique<QGenericUnixFontDatabase>();
+    std::unique_ptr<QPlatformNativeInterface> m_native = std::make_unique<QPlatformNativeInterface>();
 };
 
 } // namespace
