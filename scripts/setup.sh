@@ -53,6 +53,17 @@ debian_mirror() {
     fi
 }
 
+# root_options CACHE: sets root_options to mmdebstrap's options for a fresh root of a
+# release: the .debs it downloads kept in CACHE for the next run, and testing's Release file,
+# which on some mirrors outlives its Valid-Until, accepted.
+root_options() {
+    root_options=(--aptopt='Acquire::Check-Valid-Until "false"'
+        --skip=download/empty --skip=essential/unlink
+        --setup-hook='mkdir -p "$1"/var/cache/apt/archives'
+        --setup-hook="sync-in $1 /var/cache/apt/archives"
+        --customize-hook="sync-out /var/cache/apt/archives $1")
+}
+
 # The packages' maintainer unless DEB_MAINTAINER says otherwise: the project has no mail domain.
 default_maintainer="The corvad-common-qt5 developers <devel@corvad-common-qt5.example.org>"
 
