@@ -127,7 +127,7 @@ inline std::vector<File> files()
         change(s);
         return detail::build(s);
     };
-    return {
+    std::vector<File> files = {
         {"well-formed.so", shape([](Shape &) {}), "an entry symbol is missing"},
         {"no-symbol-table.so", shape([](Shape &s) { s.symbols = false; }),
          "its symbol table is missing"},
@@ -157,18 +157,6 @@ inline std::vector<File> files()
         {"program-headers-missing.so",
          detail::headerOnly(65535),
          "its program headers are of an unknown size or too many"},
-        {"hash-table-unmapped.so",
-         shape([](Shape &s) { s.tables = {{DT_HASH, {Unmapped}}}; }),
-         "a symbol, hash or relocation table lies outside the loadable segments"},
-        {"gnu-hash-table-unmapped.so",
-         shape([](Shape &s) { s.tables = {{DT_GNU_HASH, {Unmapped}}}; }),
-         "a symbol, hash or relocation table lies outside the loadable segments"},
-        {"relocations-past-their-segment.so",
-         shape([](Shape &s) { s.tables = {{DT_RELA, {0}}, {DT_RELASZ, {1 << 20}}}; }),
-         "a symbol, hash or relocation table lies outside the loadable segments"},
-        {"tls-segment-unloaded.so",
-         shape([](Shape &s) { s.segments = {{PT_TLS, PF_R, 0, Unmapped, Unmapped, 8, 8, 8}}; }),
-         "a note, TLS or property segment lies outside the loadable segments"},
         {"dynamic-offset-off-its-address.so", shape([](Shape &s) { s.dynamicOffsetShift = 8; }),
          "its dynamic section lies outside its loadable segment or has no end"},
         {"older-qt-major.so", shape([](Shape &s) { s.needed = "libQt4Core.so.4"; }),
@@ -181,6 +169,39 @@ inline std::vector<File> files()
          shape([](Shape &s) { s.segmentSize = std::uint64_t(1) << 63; }),
          "truncated (its headers or segments reach past the end of the file)"},
     };
+    // Each table the loader reads, placed past every segment, and each sized one reaching
+    // past its segment from the string table's address.
+    const std::string table = "a symbol, hash or relocation table lies outside the loadable segments";
+    const struct
+    {
+        const char *name;
+        Elf64_Sxword tag, sizeTag;
+    } tables[] = {{"hash", DT_HASH, 0},           {"gnu-hash", DT_GNU_HASH, 0},
+                  {"versym", DT_VERSYM, 0},       {"verdef", DT_VERDEF, 0},
+                  {"verneed", DT_VERNEED, 0},     {"rela", DT_RELA, DT_RELASZ},
+                  {"rel", DT_REL, DT_RELSZ},      {"jmprel", DT_JMPREL, DT_PLTRELSZ},
+                  {"init-array", DT_INIT_ARRAY, DT_INIT_ARRAYSZ},
+                  {"fini-array", DT_FINI_ARRAY, DT_FINI_ARRAYSZ}};
+    for (const auto &t : tables) {
+        files.push_back({std::string(t.name) + "-unmapped.so",
+                         shape([&](Shape &s) { s.tables = {{t.tag, {Unmapped}}}; }), table});
+        if (t.sizeTag)
+            files.push_back({std::string(t.name) + "-past-its-segment.so", shape([&](Shape &s) {
+                                 s.tables = {{t.tag, {0}}, {t.sizeTag, {1 << 20}}};
+                             }),
+                             table});
+    }
+    const struct
+    {
+        const char *name;
+        Elf64_Word type;
+    } segments[] = {{"tls", PT_TLS}, {"note", PT_NOTE}, {"property", PT_GNU_PROPERTY}};
+    for (const auto &segment : segments)
+        files.push_back({std::string(segment.name) + "-segment-unloaded.so", shape([&](Shape &s) {
+                             s.segments = {{segment.type, PF_R, 0, Unmapped, Unmapped, 8, 8, 8}};
+                         }),
+                         "a note, TLS or property segment lies outside the loadable segments"});
+    return files;
 }
 
 } // namespace CraftedElf
