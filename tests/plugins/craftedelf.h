@@ -39,7 +39,7 @@ struct Shape
     bool stackHeader = true;         // a PT_GNU_STACK
     Elf64_Word stackFlags = PF_R | PF_W;
     std::vector<Elf64_Phdr> segments;   // more program headers, after the dynamic ones
-    std::vector<Elf64_Dyn> tables;      // more dynamic entries; an address of 0: the strings'
+    std::vector<Elf64_Dyn> tables; // more dynamic entries; address 0: the strings', 1: the last byte
     std::uint64_t dynamicOffsetShift = 0; // the dynamic header's offset, off its address
 };
 
@@ -63,16 +63,18 @@ inline std::string build(const Shape &shape)
         dynamic.push_back({DT_NEEDED, {24}});
     const std::size_t stringsAt =
         dynamicAt + (dynamic.size() + shape.tables.size() + 4) * sizeof(Elf64_Dyn);
+    const std::size_t size = stringsAt + strings.size();
     for (Elf64_Dyn table : shape.tables) {
         if (table.d_un.d_ptr == 0)
             table.d_un.d_ptr = stringsAt;
+        else if (table.d_un.d_ptr == 1)
+            table.d_un.d_ptr = size - 1;
         dynamic.push_back(table);
     }
     dynamic.push_back({shape.symbols ? DT_SYMTAB : DT_DEBUG, {stringsAt}}); // 24 bytes of 0
     dynamic.push_back({DT_STRTAB, {shape.stringTable ? shape.stringTable : stringsAt}});
     dynamic.push_back({DT_STRSZ, {strings.size()}});
     dynamic.push_back({shape.terminated ? DT_NULL : DT_NEEDED, {24}});
-    const std::size_t size = stringsAt + strings.size();
 
     std::string bytes(size, '\0');
     Elf64_Ehdr header{};
@@ -157,6 +159,28 @@ inline std::vector<File> files()
         {"program-headers-missing.so",
          detail::headerOnly(65535),
          "its program headers are of an unknown size or too many"},
+        {"soname-at-the-last-nul.so", // an empty name, which is sound
+         shape([](Shape &s) { s.tables = {{DT_SONAME, {24 + s.needed.size()}}}; }),
+         "an entry symbol is missing"},
+        {"table-in-zero-filled-memory.so",
+         shape([](Shape &s) {
+             s.segments = {{PT_LOAD, PF_R | PF_W, 0, 0x10000, 0x10000, 0, 0x1000, 0x1000}};
+             s.tables = {{DT_VERSYM, {0x10000}}};
+         }),
+         "a symbol, hash or relocation table lies outside the loadable segments"},
+        {"table-tag-repeated.so", // the loader takes the last one
+         shape([](Shape &s) { s.tables = {{DT_VERSYM, {0}}, {DT_VERSYM, {Unmapped}}}; }),
+         "a symbol, hash or relocation table lies outside the loadable segments"},
+        {"program-headers-of-another-size.so",
+         [] {
+             std::string bytes = detail::build(Shape{});
+             detail::put(bytes, offsetof(Elf64_Ehdr, e_phentsize), Elf64_Half(sizeof(Elf64_Phdr) + 8));
+             return bytes;
+         }(),
+         "its program headers are of an unknown size or too many"},
+        {"table-across-the-segment-end.so",
+         shape([](Shape &s) { s.tables = {{DT_VERSYM, {1}}}; }),
+         "a symbol, hash or relocation table lies outside the loadable segments"},
         {"dynamic-offset-off-its-address.so", shape([](Shape &s) { s.dynamicOffsetShift = 8; }),
          "its dynamic section lies outside its loadable segment or has no end"},
         {"older-qt-major.so", shape([](Shape &s) { s.needed = "libQt4Core.so.4"; }),
