@@ -20,6 +20,11 @@ QImage imageOf(const QIcon &icon)
     return icon.pixmap(QSize(64, 64)).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+QImage argb(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
 QImage resourceImage(const QString &name)
 {
     return imageOf(QIcon(QStringLiteral(":/resources/icons/") + name + QStringLiteral(".png")));
@@ -56,6 +61,9 @@ private Q_SLOTS:
     void unknownIds_data();
     void unknownIds();
     void txtHasNoImage();
+    void sharpAtTheScreensRatio_data() { providerTable_data(); }
+    void sharpAtTheScreensRatio();
+    void mergedAtTheScreensRatio();
     void mergedSizes_data();
     void mergedSizes();
     void overlayDrawnAtTopLeft();
@@ -92,19 +100,20 @@ void IconsTest::imageSizes()
 {
     QFETCH(QString, name);
     QFETCH(QSize, size);
-    const QImage image(QStringLiteral(":/resources/icons/") + name + QStringLiteral(".png"));
-    QCOMPARE(image.size(), size);
+    const QString path = QStringLiteral(":/resources/icons/") + name;
+    QCOMPARE(QImage(path + QStringLiteral(".png")).size(), size);
+    QCOMPARE(QImage(path + QStringLiteral("@2x.png")).size(), size * 2);
 }
 
 void IconsTest::setIsSmallAndUncompressed()
 {
     const QStringList files = QDir(QStringLiteral(":/resources/icons")).entryList();
-    QCOMPARE(files.size(), 17);
+    QCOMPARE(files.size(), 2 * 17); // each image and its @2x twin
     qint64 total = 0;
     for (const QString &file : files) {
         const QResource resource(QStringLiteral(":/resources/icons/") + file);
         QCOMPARE(int(resource.compressionAlgorithm()), int(QResource::NoCompression));
-        total += resource.size();
+        total += file.endsWith(QLatin1String("@2x.png")) ? 0 : resource.size();
     }
     QVERIFY2(total < 60 * 1024, qPrintable(QString::number(total)));
     QVERIFY(!QFile::exists(QStringLiteral(":/resources/icons/txt.png")));
@@ -158,6 +167,59 @@ void IconsTest::txtHasNoImage()
     NativeIconProvider provider;
     QVERIFY(provider.iconById(IconTxt).pixmap(QSize(64, 64)).isNull());
     QVERIFY(provider.iconById(IconTxt).pixmap(QSize(16, 16)).isNull());
+}
+
+// Run at QT_SCALE_FACTOR 1, 1.5 and 2: an icon asked for at its own size gives its image at
+// ratio 1 and the pixels of its @2x twin above it (scaled down to 1.5), never the image
+// enlarged.
+void IconsTest::sharpAtTheScreensRatio()
+{
+    QFETCH(int, id);
+    QFETCH(QString, image);
+    const qreal ratio = qApp->devicePixelRatio();
+    const QString path = QStringLiteral(":/resources/icons/") + image;
+    const QImage one(path + QStringLiteral(".png")), twin(path + QStringLiteral("@2x.png"));
+    const QIcon icon = NativeIconProvider().iconById(id);
+    const QPixmap pixmap = icon.pixmap(one.size());
+    const QSize pixels = one.size() * ratio;
+    QCOMPARE(pixmap.size(), pixels);
+    QCOMPARE(pixmap.devicePixelRatio(), ratio);
+    // Above 1 the twin, scaled down as Qt scales pixmaps where the ratio asks for fewer pixels.
+    QPixmap expected = QPixmap::fromImage(ratio == 1 ? one : twin);
+    if (expected.size() != pixels)
+        expected = expected.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    expected.setDevicePixelRatio(ratio);
+    // Both through a pixmap, whose premultiplied pixels round the translucent ones alike.
+    QCOMPARE(argb(pixmap.toImage()), argb(expected.toImage()));
+
+    // A window on a screen of ratio 2 while the application's is 1 (it moved there).
+    if (ratio == 1) {
+        QPixmap window(pixels * 2);
+        window.setDevicePixelRatio(2);
+        window.fill(Qt::transparent);
+        QPainter painter(&window);
+        icon.paint(&painter, QRect(QPoint(), one.size()));
+        painter.end();
+        QCOMPARE(argb(window.toImage()), argb(QPixmap::fromImage(twin).toImage()));
+    }
+}
+
+// The merge keeps its layout at every ratio (the overlay at its own size in the top left
+// corner) and takes its pixels from the icons at that ratio.
+void IconsTest::mergedAtTheScreensRatio()
+{
+    NativeIconProvider provider;
+    const qreal ratio = qApp->devicePixelRatio();
+    const QImage merged = provider.mergedIconByIds(IconKey, IconPlus).pixmap(QSize(64, 64)).toImage();
+    const QImage key = provider.iconById(IconKey).pixmap(QSize(64, 64)).toImage();
+    const QImage plus = provider.iconById(IconPlus).pixmap(QSize(32, 32)).toImage();
+    QCOMPARE(merged.size(), QSize(64, 64) * ratio);
+    const int overlay = plus.width();
+    QCOMPARE(overlay, qRound(32 * ratio));
+    for (const QPoint at : {QPoint(overlay / 2, overlay / 2), QPoint(overlay / 2, overlay / 4)})
+        QCOMPARE(merged.pixel(at), plus.pixel(at)); // the plus's opaque cross
+    const QRect outside(overlay, overlay, merged.width() - overlay, merged.height() - overlay);
+    QCOMPARE(argb(merged.copy(outside)), argb(key.copy(outside)));
 }
 
 void IconsTest::mergedSizes_data()
@@ -229,6 +291,9 @@ int main(int argc, char **argv)
 {
     keyReadableBeforeTheApplication =
         QFile(QStringLiteral(":/resources/icons/key.png")).open(QIODevice::ReadOnly);
+#if QT_VERSION_MAJOR < 6
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); // as a Qt 5 application shown at ratio 2 must
+#endif
     QApplication app(argc, argv);
     IconsTest test;
     return QTest::qExec(&test, argc, argv);

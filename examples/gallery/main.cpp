@@ -158,6 +158,10 @@ int main(int argc, char **argv)
         return 2;
     }
 
+#if QT_VERSION_MAJOR < 6
+    // Sharp icons on screens above ratio 1 (Qt 6 always has them).
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     setNames();
     QApplication::setApplicationDisplayName(QStringLiteral(CORVADQT5_LIBRARY_NAME " gallery"));

@@ -12,7 +12,8 @@ namespace CorvadQt5 {
 /*!
  * The built-in provider: maps the ids of IconId to the PNG images embedded in the library
  * under ":/resources/icons/". Ids without an image of their own give unknown.png; IconTxt
- * gives a null icon.
+ * gives a null icon. Beside each image lies its twin of twice the size (key@2x.png beside
+ * key.png), from which the icon draws wherever the device pixel ratio is above 1.
  *
  * \code
  * CorvadQt5::NativeIconProvider icons;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+#include <QSize>
 #include <QtGlobal>
 
 // Where the Qt majors the library builds against differ, decided here and nowhere else.
@@ -15,6 +16,18 @@ inline const char *buttonGroupIdClicked()
     return "2idClicked( int )";
 #else
     return "2buttonClicked( int )";
+#endif
+}
+
+// The pixels an icon engine's ScaledPixmapHook asks for: Qt 6.8 passes the size in logical
+// pixels, to be multiplied by the scale, where Qt 5 and 6.4 passed it in device pixels.
+inline QSize scaledPixmapPixels(const QSize &size, qreal scale)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return size * scale;
+#else
+    Q_UNUSED(scale)
+    return size;
 #endif
 }
 

@@ -13,12 +13,14 @@ QIcon IconProvider::mergedIconByIds(int baseId, int overlayId)
     const QIcon overlayIcon = iconById(overlayId);
     const QIcon baseIcon = iconById(baseId);
     QPixmap base = baseIcon.pixmap(size, QIcon::Normal, QIcon::Off);
-    const QPixmap overlay = overlayIcon.pixmap(size, QIcon::Normal, QIcon::Off);
+    // The overlay at its own size, in the pixels of the application's ratio (the base's).
+    const QSize overlaySize = overlayIcon.actualSize(size, QIcon::Normal, QIcon::Off);
+    const QPixmap overlay = overlayIcon.pixmap(overlaySize, QIcon::Normal, QIcon::Off);
     if (!base.isNull()) {
         QPainter painter(&base);
         painter.setRenderHint(QPainter::Antialiasing);
         // An empty source rectangle stands for the whole overlay: drawn unscaled, clipped.
-        painter.drawPixmap(QRectF(overlay.rect()), overlay, QRectF());
+        painter.drawPixmap(QRectF(QPointF(0, 0), QSizeF(overlaySize)), overlay, QRectF());
     }
     return QIcon(base);
 }

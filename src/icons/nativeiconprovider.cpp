@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include <corvad-common-qt5/nativeiconprovider.h>
 
+#include "imagepairengine.h"
+
+#include <QFile>
+
 namespace CorvadQt5 {
 namespace {
 
@@ -28,7 +32,10 @@ QString resourceName(int id)
 
 QIcon NativeIconProvider::iconById(int id)
 {
-    return QIcon(QStringLiteral(":/resources/icons/") + resourceName(id) + QStringLiteral(".png"));
+    const QString path = QStringLiteral(":/resources/icons/") + resourceName(id) + QStringLiteral(".png");
+    if (!QFile::exists(path))
+        return QIcon(path); // an id without an image: a null icon
+    return QIcon(new ImagePairEngine(path));
 }
 
 } // namespace CorvadQt5
