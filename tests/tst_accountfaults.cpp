@@ -33,7 +33,7 @@ struct Script
     bool armed = false;
 } script;
 
-constexpr int RunawayCalls = 64; // where a retry loop without its cap is stopped
+constexpr int RunawayCalls = 16; // where a retry loop without its cap is stopped (13 reach it)
 
 char name[] = "asked", otherName[] = "other", password[] = "x", home[] = "/home/asked",
      shell[] = "/bin/sh";
