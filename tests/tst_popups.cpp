@@ -80,7 +80,8 @@ private Q_SLOTS:
     void leaveClosesOnlyInItsMode();
     void deactivationClosesOnlyInItsMode_data();
     void deactivationClosesOnlyInItsMode();
-    void lateDeactivationOfAHiddenPopup();
+    void lateEventsToAHiddenPopup_data();
+    void lateEventsToAHiddenPopup();
     void doubleClickClosesEveryMode_data();
     void doubleClickClosesEveryMode();
     void deletedByItsOwnDoneSlot();
@@ -215,14 +216,28 @@ void PopupsTest::deactivationClosesOnlyInItsMode()
     QCOMPARE(done.count(), closes ? 1 : 0);
 }
 
-// The window system reports the focus going after the window manager closed the popup.
-void PopupsTest::lateDeactivationOfAHiddenPopup()
+void PopupsTest::lateEventsToAHiddenPopup_data()
 {
+    QTest::addColumn<bool>("close");
+    QTest::newRow("deactivation") << false;
+    QTest::newRow("the window system's close") << true;
+}
+
+// The window system reports the focus going, or closes the window again, after the popup
+// was closed: nothing to signal.
+void PopupsTest::lateEventsToAHiddenPopup()
+{
+    QFETCH(bool, close);
     QScopedPointer<PopupWidget> popup(shownPopup(PopupWidget::CloseOnDeactivate, QPoint(100, 100)));
     popup->hide();
     QSignalSpy done(popup.data(), SIGNAL(done()));
-    QEvent deactivation(QEvent::WindowDeactivate);
-    QApplication::sendEvent(popup.data(), &deactivation);
+    if (close) {
+        QVERIFY(popup->windowHandle());
+        popup->windowHandle()->close(); // spontaneous, as a window manager's
+    } else {
+        QEvent deactivation(QEvent::WindowDeactivate);
+        QApplication::sendEvent(popup.data(), &deactivation);
+    }
     QCOMPARE(done.count(), 0);
 }
 

@@ -101,6 +101,9 @@ void ScreensTest::dialogCentring_data()
     QTest::addColumn<int>("screen");
     QTest::newRow("parent on the second screen") << QRect(900, 50, 300, 200) << 1;
     QTest::newRow("parent on the first screen") << QRect(100, 50, 300, 200) << 0;
+    // The screen that holds most of the parent, not its corner.
+    QTest::newRow("parent across both, mostly the second")
+        << QRect(700, 50, 400, 200) << 1;
     QTest::newRow("no parent: the primary screen") << QRect() << 0;
 }
 
