@@ -218,25 +218,30 @@ void PopupsTest::deactivationClosesOnlyInItsMode()
 
 void PopupsTest::lateEventsToAHiddenPopup_data()
 {
-    QTest::addColumn<bool>("close");
-    QTest::newRow("deactivation") << false;
-    QTest::newRow("the window system's close") << true;
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("event"); // QEvent::Close: the window system's
+    QTest::newRow("deactivation")
+        << int(PopupWidget::CloseOnDeactivate) << int(QEvent::WindowDeactivate);
+    QTest::newRow("leave") << int(PopupWidget::CloseOnLeave) << int(QEvent::Leave);
+    QTest::newRow("the window system's close")
+        << int(PopupWidget::CloseOnDeactivate) << int(QEvent::Close);
 }
 
-// The window system reports the focus going, or closes the window again, after the popup
-// was closed: nothing to signal.
+// The window system reports the focus or the pointer going, or closes the window again,
+// after the popup was closed: nothing to signal.
 void PopupsTest::lateEventsToAHiddenPopup()
 {
-    QFETCH(bool, close);
-    QScopedPointer<PopupWidget> popup(shownPopup(PopupWidget::CloseOnDeactivate, QPoint(100, 100)));
+    QFETCH(int, mode);
+    QFETCH(int, event);
+    QScopedPointer<PopupWidget> popup(shownPopup(mode, QPoint(100, 100)));
     popup->hide();
     QSignalSpy done(popup.data(), SIGNAL(done()));
-    if (close) {
+    if (event == QEvent::Close) {
         QVERIFY(popup->windowHandle());
         popup->windowHandle()->close(); // spontaneous, as a window manager's
     } else {
-        QEvent deactivation(QEvent::WindowDeactivate);
-        QApplication::sendEvent(popup.data(), &deactivation);
+        QEvent late{QEvent::Type(event)};
+        QApplication::sendEvent(popup.data(), &late);
     }
     QCOMPARE(done.count(), 0);
 }
