@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QSpontaneKeyEvent>
 #include <QtTest>
 
 using CorvadQt5::PopupListWidget;
@@ -236,9 +237,10 @@ void PopupsTest::lateEventsToAHiddenPopup()
     QScopedPointer<PopupWidget> popup(shownPopup(mode, QPoint(100, 100)));
     popup->hide();
     QSignalSpy done(popup.data(), SIGNAL(done()));
-    if (event == QEvent::Close) {
-        QVERIFY(popup->windowHandle());
-        popup->windowHandle()->close(); // spontaneous, as a window manager's
+    if (event == QEvent::Close) { // spontaneous, as a window manager's
+        QCloseEvent closing;
+        QSpontaneKeyEvent::setSpontaneous(&closing);
+        QApplication::instance()->notify(popup.data(), &closing); // sendEvent would unmark it
     } else {
         QEvent late{QEvent::Type(event)};
         QApplication::sendEvent(popup.data(), &late);
