@@ -21,7 +21,7 @@ inline const char *buttonGroupIdClicked()
 
 // The pixels an icon engine's ScaledPixmapHook asks for: Qt 6.8 passes the size in logical
 // pixels, to be multiplied by the scale, where Qt 5 and 6.4 passed it in device pixels.
-inline QSize scaledPixmapPixels(const QSize &size, qreal scale)
+inline QSize scaledPixmapPixels(QSize size, qreal scale)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     return size * scale;

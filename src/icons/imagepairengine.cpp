@@ -14,7 +14,7 @@ namespace CorvadQt5 {
 namespace {
 
 // As QIcon fits an image: never enlarged, scaled down within the bounds keeping its aspect.
-QSize fittedSize(QSize image, const QSize &bounds)
+QSize fittedSize(QSize image, QSize bounds)
 {
     if (image.width() > bounds.width() || image.height() > bounds.height()) {
         image.scale(bounds, Qt::KeepAspectRatio);
@@ -24,7 +24,7 @@ QSize fittedSize(QSize image, const QSize &bounds)
 }
 
 // The image fitted to \a bounds in the look of \a mode, which the style makes, as for any icon.
-QPixmap fitted(const QPixmap &image, const QSize &bounds, QIcon::Mode mode)
+QPixmap fitted(const QPixmap &image, QSize bounds, QIcon::Mode mode)
 {
     const QSize size = fittedSize(image.size(), bounds);
     const QString key = QStringLiteral("corvadqt5-icon-%1-%2x%3-%4")
@@ -52,7 +52,7 @@ QPixmap fitted(const QPixmap &image, const QSize &bounds, QIcon::Mode mode)
 
 ImagePairEngine::ImagePairEngine(const QString &path) : m_path(path), m_image(path) {}
 
-QPixmap ImagePairEngine::pixmapAt(const QSize &devicePixels, qreal ratio, QIcon::Mode mode) const
+QPixmap ImagePairEngine::pixmapAt(QSize devicePixels, qreal ratio, QIcon::Mode mode) const
 {
     if (ratio > 1 && m_twin.isNull())
         m_twin.load(m_path.left(m_path.size() - 4) + QStringLiteral("@2x.png"));

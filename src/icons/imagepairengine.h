@@ -28,12 +28,14 @@ public:
     void virtual_hook(int id, void *data) override;
 
 private:
-    QPixmap pixmapAt(const QSize &devicePixels, qreal ratio, QIcon::Mode mode) const;
+    ImagePairEngine(const ImagePairEngine &) = default; // for clone()
+    ImagePairEngine &operator=(const ImagePairEngine &) = delete;
+
+    QPixmap pixmapAt(QSize devicePixels, qreal ratio, QIcon::Mode mode) const;
 
     QString m_path;
     QPixmap m_image;
     mutable QPixmap m_twin; // read when first asked for: most screens never do
-
 };
 
 } // namespace CorvadQt5
