@@ -48,3 +48,16 @@ set(ENV{DESTDIR} ${stage})
 run(${CMAKE_COMMAND} --install ${WORK_DIR}/plugin)
 unset(ENV{DESTDIR})
 run(${stage}/usr/bin/corvad-qt${QT_MAJOR_VERSION}-plugininfo ${stage}/usr/lib/corvad-qt${QT_MAJOR_VERSION})
+
+# The Python bindings, where the build has them: imported from the staged site folder.
+file(GLOB_RECURSE bindings ${stage}/usr/lib/*/PyQt${QT_MAJOR_VERSION}/CorvadCommon*.so)
+if(bindings)
+    get_filename_component(site ${bindings} DIRECTORY)
+    get_filename_component(site ${site} DIRECTORY)
+    if(NOT EXISTS ${site}/PyQt${QT_MAJOR_VERSION}/CorvadCommon.pyi)
+        message(FATAL_ERROR "the stubs are not installed beside ${bindings}")
+    endif()
+    set(ENV{PYTHONPATH} ${site})
+    run(${PYTHON} -c "from PyQt${QT_MAJOR_VERSION}.CorvadCommon import Common, PasswordDialog; \
+assert Common.nameByUid(0) == ('root', True); print(PasswordDialog.__module__)")
+endif()
