@@ -13,7 +13,7 @@ from PyQt6.CorvadCommon import Common, PasswordDialog
 
 
 def main():
-    app = QApplication.instance() or QApplication(sys.argv)
+    app = QApplication.instance() or QApplication(sys.argv)  # lives while main() runs
     password = PasswordDialog.getPassword(None, "", True)
     if password is None:
         return 1  # cancelled

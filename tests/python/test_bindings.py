@@ -23,7 +23,7 @@ Common = cc.Common
 app = QtWidgets.QApplication.instance() or QtWidgets.QApplication([])
 
 
-def when_shown(action, delay=0):
+def when_shown(action):
     """Runs action on the modal dialog once it is up, from the event loop it runs."""
     def attempt():
         dialog = QtWidgets.QApplication.activeModalWidget()
@@ -31,7 +31,7 @@ def when_shown(action, delay=0):
             QtCore.QTimer.singleShot(10, attempt)
         else:
             action(dialog)
-    QtCore.QTimer.singleShot(delay, attempt)
+    QtCore.QTimer.singleShot(0, attempt)
 
 
 def child(dialog, cls, name):
