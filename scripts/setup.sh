@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config ninja-build ccache
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libnss-wrapper util-linux slapd nslcd libnss-ldapd
     fonts-dejavu-core
@@ -44,6 +44,22 @@ project_files() {
     fi
 }
 
+# What outlives a checkout on this machine: the compiler's objects (ccache, capped) and the .debs
+# the Debian roots download, under /var/cache/corvad-common-qt5 (root) or ~/.cache. Every build
+# of every script, the Debian roots' included, goes through the cache and Ninja; CMake takes
+# both from the environment, so builds the tests make themselves do too. CORVADQT5_CACHE names
+# another folder (an empty one gives a cold run).
+if [ "$(id -u)" -eq 0 ]; then
+    cache_dir=${CORVADQT5_CACHE:-/var/cache/corvad-common-qt5}
+else
+    cache_dir=${CORVADQT5_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/corvad-common-qt5}
+fi
+# Paths below the checkout hash as relative ones: a clone in another folder hits the same objects.
+export CCACHE_DIR=$cache_dir/ccache CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-4G} CCACHE_BASEDIR=$PWD \
+    CCACHE_NOHASHDIR=1 CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+# For a new build folder only: one made with make goes on with make.
+export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
+
 # The first Debian mirror this machine's apt uses, for the roots of other releases.
 debian_mirror() {
     local sources=/etc/apt/sources.list.d/debian.sources
@@ -58,6 +74,7 @@ debian_mirror() {
 # release: the .debs it downloads kept in CACHE for the next run, and testing's Release file,
 # which on some mirrors outlives its Valid-Until, accepted.
 root_options() {
+    mkdir -p "$1"
     root_options=(--aptopt='Acquire::Check-Valid-Until "false"'
         --skip=download/empty --skip=essential/unlink
         --setup-hook='mkdir -p "$1"/var/cache/apt/archives'

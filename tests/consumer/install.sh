@@ -44,7 +44,8 @@ SCRIPT
 tar -C "$source" --exclude='./build*' --exclude=./.git -cf - . | tar -C "$home" -xf - --one-top-level=source
 chmod -R a+rX "$home"
 chown -R nobody "$home"
-runuser -u nobody -- env HOME="$home" sh "$home/as-user.sh" "$home/source" "$home" \
+# nobody may not write the compiler cache of the user who runs the suite.
+runuser -u nobody -- env HOME="$home" CCACHE_DISABLE=1 sh "$home/as-user.sh" "$home/source" "$home" \
     "$home/.local" "$major"
 echo "installed into ~/.local as nobody: German dialog, uninstalled"
 
