@@ -59,6 +59,11 @@ export CCACHE_DIR=$cache_dir/ccache CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-4G} CCACHE_
     CCACHE_NOHASHDIR=1 CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
 # For a new build folder only: one made with make goes on with make.
 export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
+# without_build_cache COMMAND ...: COMMAND with none of the above, as on a user's machine.
+without_build_cache() {
+    env -u CCACHE_DIR -u CCACHE_MAXSIZE -u CCACHE_BASEDIR -u CCACHE_NOHASHDIR \
+        -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER -u CMAKE_GENERATOR "$@"
+}
 
 # The first Debian mirror this machine's apt uses, for the roots of other releases.
 debian_mirror() {
