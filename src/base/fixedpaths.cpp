@@ -2,6 +2,11 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "fixedpaths.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <dlfcn.h>
+
 // A plugin and the catalogues belong to one Qt major: each build has its own.
 #define CORVADQT5_MAJOR QT_STRINGIFY(QT_VERSION_MAJOR)
 
@@ -22,6 +27,24 @@ QString pluginDirectory()
 QString translationDirectory()
 {
     return QStringLiteral(CORVADQT5_TRANSLATION_DIR);
+}
+
+QString translationDirectoryBesideLibrary()
+{
+#ifdef CORVADQT5_TRANSLATION_DIR_FROM_LIBRARY
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void *>(&translationDirectoryBesideLibrary), &info) || !info.dli_fname)
+        return QString();
+    // Through its links: /lib is /usr/lib on a merged system, and a bundle may link its copy.
+    const QString library = QFileInfo(QFile::decodeName(info.dli_fname)).canonicalFilePath();
+    if (library.isEmpty())
+        return QString();
+    const QString directory = QDir::cleanPath(QFileInfo(library).path() + QLatin1Char('/')
+                                              + QStringLiteral(CORVADQT5_TRANSLATION_DIR_FROM_LIBRARY));
+    return directory == translationDirectory() ? QString() : directory;
+#else
+    return QString();
+#endif
 }
 
 QString translationCatalogue()

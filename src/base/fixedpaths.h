@@ -10,6 +10,10 @@ namespace CorvadQt5::FixedPaths {
 
 QString pluginDirectory();
 QString translationDirectory();
+// The catalogues' directory as seen from where this library was loaded, for a tree installed
+// elsewhere than its configured prefix, moved, or bundled with an application; empty where it
+// is translationDirectory() itself or cannot be told.
+QString translationDirectoryBesideLibrary();
 QString translationCatalogue();
 
 } // namespace CorvadQt5::FixedPaths

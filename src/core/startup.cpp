@@ -11,12 +11,19 @@
 namespace CorvadQt5 {
 namespace {
 
+bool loadCatalogue(QTranslator *translator, const QString &directory)
+{
+    return !directory.isEmpty()
+        && translator->load(QLocale::system(), FixedPaths::translationCatalogue(),
+                            QStringLiteral("_"), directory, QString());
+}
+
 void installLibraryTranslator()
 {
     QCoreApplication *app = QCoreApplication::instance();
     auto *translator = new QTranslator(app);
-    if (translator->load(QLocale::system(), FixedPaths::translationCatalogue(), QStringLiteral("_"),
-                         FixedPaths::translationDirectory(), QString()))
+    if (loadCatalogue(translator, FixedPaths::translationDirectory())
+        || loadCatalogue(translator, FixedPaths::translationDirectoryBesideLibrary()))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;

@@ -3,7 +3,8 @@
 # Installs the library as a user would, from its own build configured for the prefix, and
 # runs the consumer built against the install under a German locale: first into WORK/prefix
 # as an unprivileged user (nobody), then with the default prefix into /usr/local, which a
-# private mount namespace replaces by an empty folder. Each install is then uninstalled.
+# private mount namespace replaces by an empty folder. Each install is then uninstalled, and
+# installed again into another prefix, which is then moved: the dialog is still German.
 # Exits 77 (skipped) where that user or such namespaces are missing (needs root).
 set -eu
 source=$1 build=$2 work=$3 major=$4
@@ -39,6 +40,16 @@ LD_LIBRARY_PATH=$libdir LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= QT_QPA_PLATFORM=offsc
 cmake --build "$work/build" --target uninstall >/dev/null
 left=$(find "$prefix" -mindepth 1 \( -iname '*corvad*' -o -name '*zub*' \) | head -n 5)
 [ -z "$left" ] || { echo "left after uninstall: $left"; exit 1; }
+# Installed into another prefix than the configured one, then moved: the catalogue is found
+# beside the library, where the configured prefix no longer has one.
+cmake --install "$work/build" --prefix "$work/staged" >/dev/null
+for tree in staged moved; do
+    [ "$tree" = staged ] || mv "$work/staged" "$work/$tree"
+    libdir=$(find "$work/$tree" -name "libcorvad-common-qt$major.so" -printf '%h\n' | head -n 1)
+    LD_LIBRARY_PATH=$libdir LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= QT_QPA_PLATFORM=offscreen \
+        "$work/consumer/consumer" --german || { echo "English dialog from the $tree tree"; exit 1; }
+done
+rm -rf "$work/moved"
 SCRIPT
 
 tar -C "$source" --exclude='./build*' --exclude=./.git -cf - . | tar -C "$home" -xf - --one-top-level=source
