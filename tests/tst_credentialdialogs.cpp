@@ -16,6 +16,10 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <utility>
 
 using namespace CorvadQt5;
@@ -76,6 +80,95 @@ int widthWithFieldsOf(int minimum)
     return PasswordDialog().width();
 }
 
+// Secrets only ever stand in the program's read-only data, which the scan below passes over:
+// whatever it finds came from typing them.
+constexpr const char *Secrets[] = {"Kq7#vW2!pL9@xR4$", "Tz5%mB8^nD1&yH6*", "Gf3(jP0)sN7_cV2+",
+                                   "Wd9=kL4[qA6]rE1{", "Mx2}bU8;hS5:oI3<", "Yp6>eC1?tZ9~uF4|",
+                                   "Jn0,aQ7.gX3/wK8'"};
+constexpr int Control = 6; // never typed
+constexpr int SecretLength = 16;
+constexpr int Run = 8; // characters in a row that count as a trace
+
+// The addresses in this process's writable memory where Run characters in a row of \a secret
+// stand as UTF-8, or as UTF-16 at a fixed stride of up to 64 bytes (a contiguous string, or
+// one character in each record of an array).
+QList<quintptr> tracesOf(const char *secret)
+{
+    constexpr qsizetype Chunk = 1 << 20, Reach = 64 * Run;
+    auto *buffer = static_cast<unsigned char *>(
+        mmap(nullptr, Chunk + Reach, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    if (buffer == MAP_FAILED)
+        return {0};
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    const int mem = open("/proc/self/mem", O_RDONLY | O_CLOEXEC);
+    QList<QPair<quintptr, quintptr>> regions;
+    if (mem >= 0 && maps.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : maps.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            const QList<QByteArray> range = fields.value(0).split('-');
+            if (range.size() != 2 || !fields.value(1).startsWith("rw"))
+                continue;
+            const quintptr from = range[0].toULongLong(nullptr, 16), to = range[1].toULongLong(nullptr, 16);
+            // The scanner's own buffer; a sanitizer's shadow, reserved but never written.
+            if (from != quintptr(buffer) && to - from < (quintptr(1) << 30))
+                regions.append({from, to});
+        }
+    }
+    // Which run a byte may start; the secrets repeat no character.
+    int runStartingWith[256];
+    std::fill(std::begin(runStartingWith), std::end(runStartingWith), -1);
+    for (int first = 0; first + Run <= SecretLength; ++first)
+        runStartingWith[static_cast<unsigned char>(secret[first])] = first;
+    QList<quintptr> found;
+    for (const auto &region : std::as_const(regions)) {
+        for (quintptr at = region.first; at < region.second; at += Chunk) {
+            const qsizetype length = qMin<qsizetype>(Chunk + Reach, region.second - at);
+            if (pread(mem, buffer, size_t(length), off_t(at)) != length)
+                break; // not readable ([vvar]): nothing typed lives there
+            const qsizetype last = qMin<qsizetype>(Chunk, length);
+            for (qsizetype i = 0; i < last; ++i) {
+                const int first = runStartingWith[buffer[i]];
+                if (first < 0)
+                    continue;
+                const auto standsAt = [&](qsizetype stride, bool utf16) {
+                    for (int k = 0; k < Run; ++k) {
+                        const qsizetype p = i + k * stride;
+                        if (p + 1 >= length
+                            || buffer[p] != static_cast<unsigned char>(secret[first + k])
+                            || (utf16 && buffer[p + 1] != 0))
+                            return false;
+                    }
+                    return true;
+                };
+                bool trace = standsAt(1, false);
+                for (qsizetype stride = 2; !trace && stride <= 64; stride += 2)
+                    trace = standsAt(stride, true);
+                if (trace)
+                    found.append(at + quintptr(i));
+            }
+        }
+    }
+    if (mem >= 0)
+        close(mem);
+    munmap(buffer, Chunk + Reach);
+    return found;
+}
+
+// Types a secret key by key, each key's character taken from read-only data.
+void typeSecret(QLineEdit *edit, const char *secret)
+{
+    for (int i = 0; i < SecretLength; ++i)
+        QTest::keyClick(edit, secret[i]);
+}
+
+// What a caller does with its copy: overwrite it in place, then drop it.
+void wipeAndDrop(QString &copy)
+{
+    if (copy.isDetached())
+        std::fill(copy.begin(), copy.end(), QChar());
+    copy = QString();
+}
+
 } // namespace
 
 class CredentialDialogsTest : public QObject
@@ -111,6 +204,8 @@ private Q_SLOTS:
     void centredEvenWhenLargerThanTheScreen();
     void randomInputKeepsTheRule_data();
     void randomInputKeepsTheRule();
+    void noTraceOfTheSecret_data();
+    void noTraceOfTheSecret();
 };
 
 void CredentialDialogsTest::initTestCase()
@@ -469,6 +564,19 @@ void CredentialDialogsTest::randomInputKeepsTheRule()
                (kind == 0 || field(dialog.data(), "confirmation")->text() == password);
     };
 
+    // Plain fields of Qt's that get the same keys: the dialogs' fields edit exactly as they do.
+    QHash<QLineEdit *, QLineEdit *> plain;
+    for (QLineEdit *edit : fields) {
+        plain[edit] = new QLineEdit(edit->text(), dialog.data());
+        plain[edit]->setEchoMode(edit->echoMode());
+    }
+    const auto sameAsPlain = [&](QLineEdit *edit) {
+        const QLineEdit *other = plain[edit];
+        return edit->text() == other->text() && edit->cursorPosition() == other->cursorPosition()
+            && edit->selectionStart() == other->selectionStart()
+            && edit->selectionLength() == other->selectionLength();
+    };
+
     QRandomGenerator random(quint32(1000 + kind));
     const Qt::Key keys[] = {Qt::Key_A,         Qt::Key_B,     Qt::Key_Space, Qt::Key_Backspace,
                             Qt::Key_Delete,    Qt::Key_Left,  Qt::Key_Home,  Qt::Key_End,
@@ -476,19 +584,77 @@ void CredentialDialogsTest::randomInputKeepsTheRule()
     QLineEdit *target = fields[0];
     for (int event = 0; event < 10000; ++event) {
         const int choice = int(random.bounded(16));
-        if (choice < int(std::size(keys)))
-            QTest::keyClick(target, keys[choice],
-                            random.bounded(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
-        else if (choice < 13)
+        if (choice < int(std::size(keys))) {
+            const auto modifier = random.bounded(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::keyClick(target, keys[choice], modifier);
+            QTest::keyClick(plain[target], keys[choice], modifier);
+        } else if (choice < 13) {
             QTest::mouseClick(target = fields[int(random.bounded(fields.size()))], Qt::LeftButton);
-        else if (choice < 15)
+            plain[target]->setCursorPosition(target->cursorPosition());
+        } else if (choice < 15) {
             QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // select all
-        else if (!accept->isEnabled())
+            QTest::keyClick(plain[target], Qt::Key_A, Qt::ControlModifier);
+        } else if (!accept->isEnabled()) {
             QTest::keyClick(target, Qt::Key_Return);
+        }
         QVERIFY2(accept->isEnabled() == complete(),
                  qPrintable(QStringLiteral("after event %1").arg(event)));
+        QVERIFY2(sameAsPlain(target), qPrintable(QStringLiteral("after event %1").arg(event)));
         QVERIFY(dialog->isVisible());
     }
+}
+
+void CredentialDialogsTest::noTraceOfTheSecret_data()
+{
+    QTest::addColumn<int>("kind"); // 0 plain password, 1 confirmation, 2 login
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("secret");
+    QTest::newRow("password, accepted") << 0 << true << 0;
+    QTest::newRow("password, cancelled") << 0 << false << 1;
+    QTest::newRow("confirmation, accepted") << 1 << true << 2;
+    QTest::newRow("confirmation, cancelled") << 1 << false << 3;
+    QTest::newRow("login, accepted") << 2 << true << 4;
+    QTest::newRow("login, cancelled") << 2 << false << 5;
+}
+
+// Once a dialog is gone, the only trace of what was typed into it is the copy the caller
+// took; once the caller wipes that, none. The secret that was never typed must not be found
+// either: the scan does not see its own needles.
+void CredentialDialogsTest::noTraceOfTheSecret()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, accepted);
+    QFETCH(int, secret);
+    const char *typed = Secrets[secret];
+
+    whenModal(this, [kind, accepted, typed](QDialog *dialog) {
+        if (kind == 2)
+            QTest::keyClicks(field(dialog, "login"), QStringLiteral("alice"));
+        typeSecret(field(dialog, "password"), typed);
+        if (kind == 1)
+            typeSecret(field(dialog, "confirmation"), typed);
+        QTest::mouseClick(button(dialog, accepted ? "accept" : "cancel"), Qt::LeftButton);
+    });
+    QString copy;
+    if (kind == 2) {
+        auto *dialog = new LoginDialog;
+        if (dialog->exec() == QDialog::Accepted)
+            copy = dialog->password();
+        delete dialog;
+    } else {
+        copy = PasswordDialog::getPassword(nullptr, QString(), kind == 1);
+    }
+    QCOMPARE(copy.isNull(), !accepted);
+
+    const quintptr from = quintptr(copy.constData()), to = from + quintptr(copy.size()) * 2;
+    const QList<quintptr> traces = tracesOf(typed);
+    for (quintptr at : traces)
+        QVERIFY2(at >= from && at < to, qPrintable(QString::number(at, 16)));
+    QCOMPARE(traces.isEmpty(), !accepted);
+
+    wipeAndDrop(copy);
+    QCOMPARE(tracesOf(typed), QList<quintptr>());
+    QCOMPARE(tracesOf(Secrets[Control]), QList<quintptr>());
 }
 
 QTEST_MAIN(CredentialDialogsTest)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <QtGlobal>
 
 // Where the Qt majors the library builds against differ, decided here and nowhere else.
@@ -28,6 +29,27 @@ inline QSize scaledPixmapPixels(QSize size, qreal scale)
 #else
     Q_UNUSED(scale)
     return size;
+#endif
+}
+
+// The whole buffer a string owns, from the first character its allocation holds: Qt 6 may
+// keep room before the text, where characters removed from its front remain.
+struct StringBuffer
+{
+    void *start = nullptr;
+    size_t bytes = 0;
+};
+
+inline StringBuffer stringBuffer(QString &text)
+{
+#if QT_VERSION_MAJOR >= 6
+    auto &data = text.data_ptr();
+    return {data.data() - data.freeSpaceAtBegin(),
+            size_t(data.constAllocatedCapacity()) * sizeof(char16_t)};
+#else
+    if (text.capacity() == 0) // no buffer of its own (raw data) or nothing in it
+        return {};
+    return {const_cast<QChar *>(text.constData()), size_t(text.capacity() + 1) * sizeof(QChar)};
 #endif
 }
 

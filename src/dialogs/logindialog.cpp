@@ -3,6 +3,7 @@
 #include <corvad-common-qt5/logindialog.h>
 
 #include "credentialsform.h"
+#include "secretfield.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@ LoginDialog::LoginDialog(QWidget *parent, const QString &title, const QString &l
     m_password = form.addRow(tr("Password"), QStringLiteral("password"),
                              CredentialsForm::Creation::FieldFirst);
     m_password->setEchoMode(QLineEdit::Password);
+    SecretField::guard(m_password);
     m_accept = form.addButtons(tr("Accept"), tr("Cancel"), &m_cancel);
     if (!m_login->text().isEmpty())
         m_password->setFocus(Qt::OtherFocusReason);
@@ -30,7 +32,10 @@ LoginDialog::LoginDialog(QWidget *parent, const QString &title, const QString &l
     connect(m_cancel, "2clicked()", this, "1reject()");
 }
 
-LoginDialog::~LoginDialog() = default;
+LoginDialog::~LoginDialog()
+{
+    SecretField::wipe(m_password);
+}
 
 QString LoginDialog::login()
 {
@@ -39,7 +44,7 @@ QString LoginDialog::login()
 
 QString LoginDialog::password()
 {
-    return m_password->text();
+    return SecretField::copy(m_password->text());
 }
 
 void LoginDialog::accept()

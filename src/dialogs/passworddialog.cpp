@@ -3,6 +3,7 @@
 #include <corvad-common-qt5/passworddialog.h>
 
 #include "credentialsform.h"
+#include "secretfield.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,10 +17,12 @@ PasswordDialog::PasswordDialog(QWidget *parent, const QString &title, bool confi
     m_password = form.addRow(tr("Password"), QStringLiteral("password"),
                              CredentialsForm::Creation::LabelFirst);
     m_password->setEchoMode(QLineEdit::Password);
+    SecretField::guard(m_password);
     if (m_confirm) {
         m_confirmation = form.addRow(tr("Confirm password"), QStringLiteral("confirmation"),
                                      CredentialsForm::Creation::FieldFirst);
         m_confirmation->setEchoMode(QLineEdit::Password);
+        SecretField::guard(m_confirmation);
     }
     m_accept = form.addButtons(tr("Accept"), tr("Cancel"), &m_cancel);
     form.centre();
@@ -33,13 +36,18 @@ PasswordDialog::PasswordDialog(QWidget *parent, const QString &title, bool confi
     connect(m_cancel, "2clicked()", this, "1reject()");
 }
 
-PasswordDialog::~PasswordDialog() = default;
+PasswordDialog::~PasswordDialog()
+{
+    SecretField::wipe(m_password);
+    if (m_confirmation)
+        SecretField::wipe(m_confirmation);
+}
 
 QString PasswordDialog::getPassword(QWidget *parent, const QString &title, bool confirmation)
 {
     PasswordDialog dialog(parent, title, confirmation);
     if (dialog.exec() == QDialog::Accepted)
-        return dialog.m_password->text();
+        return SecretField::copy(dialog.m_password->text());
     return QString();
 }
 
