@@ -81,12 +81,17 @@ int widthWithFieldsOf(int minimum)
 }
 
 // Secrets only ever stand in the program's read-only data, which the scan below passes over:
-// whatever it finds came from typing them.
-constexpr const char *Secrets[] = {"Kq7#vW2!pL9@xR4$", "Tz5%mB8^nD1&yH6*", "Gf3(jP0)sN7_cV2+",
-                                   "Wd9=kL4[qA6]rE1{", "Mx2}bU8;hS5:oI3<", "Yp6>eC1?tZ9~uF4|",
-                                   "Jn0,aQ7.gX3/wK8'"};
-constexpr int Control = 6; // never typed
-constexpr int SecretLength = 16;
+// whatever it finds came from typing them. The last but one is longer than the room a field
+// keeps free, so its text moves to a larger buffer while it is typed.
+constexpr const char *Secrets[] = {
+    "Kq7#vW2!pL9@xR4$", "Tz5%mB8^nD1&yH6*", "Gf3(jP0)sN7_cV2+", "Wd9=kL4[qA6]rE1{",
+    "Mx2}bU8;hS5:oI3<", "Yp6>eC1~tZ9~uF4|",
+    "<DT%:>Ul!vCzP~8%Hz+Q#/YOY.UenIE*^ZCmLl!~'w:ssasuSKGTwOa3gZ+8IzGA|}.U`e-X&$y"
+    "X!qmowS}2ks>1i[v;f@A2i-rbMeF=d:n487QLG8'1=l*>(/w0/^k^PEy<2K9Hh*-_*H%h.9<S5y"
+    "c2N4u=[};MNm]R)aA_N$qTgm+F=!f{dP%RW@-lar)3f'tEFl,[l)x12wLBJL/IGea14&+O;ths@"
+    "u7ES!e$$pHwa<R6^r3LP<]RO+clD$#{Z`RZ%a^<bnY!4xgkOdy-lREl:_lPDvi1-7fE;`A_^-4s",
+    "Qc4@rT9#bV2$wN7%", "Jn0,aQ7.gX3/wK8'"};
+constexpr int Control = 8; // never typed
 constexpr int Run = 8; // characters in a row that count as a trace
 
 // The addresses in this process's writable memory where Run characters in a row of \a secret
@@ -114,11 +119,10 @@ QList<quintptr> tracesOf(const char *secret)
                 regions.append({from, to});
         }
     }
-    // Which run a byte may start; the secrets repeat no character.
-    int runStartingWith[256];
-    std::fill(std::begin(runStartingWith), std::end(runStartingWith), -1);
-    for (int first = 0; first + Run <= SecretLength; ++first)
-        runStartingWith[static_cast<unsigned char>(secret[first])] = first;
+    // The runs each byte may start.
+    QList<int> runsStartingWith[256];
+    for (int first = 0; secret[first + Run - 1]; ++first)
+        runsStartingWith[static_cast<unsigned char>(secret[first])].append(first);
     QList<quintptr> found;
     for (const auto &region : std::as_const(regions)) {
         for (quintptr at = region.first; at < region.second; at += Chunk) {
@@ -127,10 +131,7 @@ QList<quintptr> tracesOf(const char *secret)
                 break; // not readable ([vvar]): nothing typed lives there
             const qsizetype last = qMin<qsizetype>(Chunk, length);
             for (qsizetype i = 0; i < last; ++i) {
-                const int first = runStartingWith[buffer[i]];
-                if (first < 0)
-                    continue;
-                const auto standsAt = [&](qsizetype stride, bool utf16) {
+                const auto standsAt = [&](int first, qsizetype stride, bool utf16) {
                     for (int k = 0; k < Run; ++k) {
                         const qsizetype p = i + k * stride;
                         if (p + 1 >= length
@@ -140,9 +141,12 @@ QList<quintptr> tracesOf(const char *secret)
                     }
                     return true;
                 };
-                bool trace = standsAt(1, false);
-                for (qsizetype stride = 2; !trace && stride <= 64; stride += 2)
-                    trace = standsAt(stride, true);
+                bool trace = false;
+                for (int first : std::as_const(runsStartingWith[buffer[i]])) {
+                    trace = trace || standsAt(first, 1, false);
+                    for (qsizetype stride = 2; !trace && stride <= 64; stride += 2)
+                        trace = standsAt(first, stride, true);
+                }
                 if (trace)
                     found.append(at + quintptr(i));
             }
@@ -154,10 +158,11 @@ QList<quintptr> tracesOf(const char *secret)
     return found;
 }
 
-// Types a secret key by key, each key's character taken from read-only data.
-void typeSecret(QLineEdit *edit, const char *secret)
+// Types a secret (or its first \a count characters) key by key, each key's character taken
+// from read-only data.
+void typeSecret(QLineEdit *edit, const char *secret, int count = -1)
 {
-    for (int i = 0; i < SecretLength; ++i)
+    for (int i = 0; secret[i] && i != count; ++i)
         QTest::keyClick(edit, secret[i]);
 }
 
@@ -606,7 +611,8 @@ void CredentialDialogsTest::randomInputKeepsTheRule()
 
 void CredentialDialogsTest::noTraceOfTheSecret_data()
 {
-    QTest::addColumn<int>("kind"); // 0 plain password, 1 confirmation, 2 login
+    // 0 plain password, 1 confirmation, 2 login, 3 plain with its second half pasted
+    QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("secret");
     QTest::newRow("password, accepted") << 0 << true << 0;
@@ -615,6 +621,8 @@ void CredentialDialogsTest::noTraceOfTheSecret_data()
     QTest::newRow("confirmation, cancelled") << 1 << false << 3;
     QTest::newRow("login, accepted") << 2 << true << 4;
     QTest::newRow("login, cancelled") << 2 << false << 5;
+    QTest::newRow("password, longer than the room kept") << 0 << true << 6;
+    QTest::newRow("password, half of it pasted") << 3 << true << 7;
 }
 
 // Once a dialog is gone, the only trace of what was typed into it is the copy the caller
@@ -630,7 +638,14 @@ void CredentialDialogsTest::noTraceOfTheSecret()
     whenModal(this, [kind, accepted, typed](QDialog *dialog) {
         if (kind == 2)
             QTest::keyClicks(field(dialog, "login"), QStringLiteral("alice"));
-        typeSecret(field(dialog, "password"), typed);
+        if (kind == 3) { // as the context menu's Paste does, with no key sent to the field
+            typeSecret(field(dialog, "password"), typed, 8);
+            QString pasted = QString::fromLatin1(typed + 8);
+            field(dialog, "password")->insert(pasted);
+            wipeAndDrop(pasted);
+        } else {
+            typeSecret(field(dialog, "password"), typed);
+        }
         if (kind == 1)
             typeSecret(field(dialog, "confirmation"), typed);
         QTest::mouseClick(button(dialog, accepted ? "accept" : "cancel"), Qt::LeftButton);

@@ -38,7 +38,11 @@ public:
 
     //! The login field's text, whatever the dialog's result.
     QString login();
-    //! The password field's text, whatever the dialog's result.
+    /*!
+     * The password field's text, whatever the dialog's result, as a copy in a buffer of its
+     * own. The destructor overwrites everything the dialog held of the password; the copy is
+     * the caller's to overwrite in place before dropping it (see PasswordDialog::getPassword).
+     */
     QString password();
 
     //! Closes the dialog as accepted, whatever the fields hold.

@@ -36,7 +36,17 @@ public:
                             bool confirmation = false);
     ~PasswordDialog() override;
 
-    //! Runs the dialog; the typed password on acceptance, a null string otherwise.
+    /*!
+     * Runs the dialog; the typed password on acceptance, a null string otherwise. The dialog
+     * overwrites everything it held of the password before it is gone; what is returned is a
+     * copy in a buffer of its own, the caller's to overwrite in place once done with it:
+     *
+     * \code
+     * if (password.isDetached())
+     *     std::fill(password.begin(), password.end(), QChar());
+     * password.clear();
+     * \endcode
+     */
     static QString getPassword(QWidget *parent = nullptr, const QString &title = QString(),
                                bool confirmation = false);
 
