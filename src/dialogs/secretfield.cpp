@@ -75,11 +75,14 @@ void SecretField::countEdit(const QString &text)
 
 void SecretField::prepareForEdit(qsizetype room)
 {
+    QString text = m_field->text(); // the field's own buffer, shared
+    const bool roomy = text.capacity() - text.size() >= room;
+    if (m_pending == 0 && roomy)
+        return; // no edit since the history was emptied (a key that moved the cursor)
     m_records = qMax(m_records, m_pending);
     m_pending = 0;
-    QString text = m_field->text(); // the field's own buffer, shared
     QString next = text;
-    if (text.capacity() - text.size() < room) {
+    if (!roomy) {
         next = QString();
         next.reserve(text.size() + 2 * room);
         next.append(text);
