@@ -15,7 +15,7 @@ namespace {
 
 // Room kept free in the text's buffer: an edit of up to this many characters (a key, a short
 // paste) never makes Qt reallocate it.
-constexpr qsizetype Room = 256;
+constexpr int Room = 256;
 
 } // namespace
 
@@ -73,7 +73,7 @@ void SecretField::countEdit(const QString &text)
     m_length = text.size();
 }
 
-void SecretField::prepareForEdit(qsizetype room)
+void SecretField::prepareForEdit(int room)
 {
     QString text = m_field->text(); // the field's own buffer, shared
     const bool roomy = text.capacity() - text.size() >= room;
@@ -84,7 +84,7 @@ void SecretField::prepareForEdit(qsizetype room)
     QString next = text;
     if (!roomy) {
         next = QString();
-        next.reserve(text.size() + 2 * room);
+        next.reserve(text.size() + room + room);
         next.append(text);
     }
     const int cursor = m_field->cursorPosition();
