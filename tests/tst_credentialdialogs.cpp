@@ -82,7 +82,7 @@ int widthWithFieldsOf(int minimum)
 
 // Secrets only ever stand in the program's read-only data, which the scan below passes over:
 // whatever it finds came from typing them. The 300 characters, longer than the room a field
-// keeps free, are not typed: on Qt 6.8 a trace of them was left in some runs (see the README).
+// keeps free, are not typed: on Qt 6.8 and 6.11 a trace of them was left (see the README).
 constexpr const char *Secrets[] = {
     "Kq7#vW2!pL9@xR4$", "Tz5%mB8^nD1&yH6*", "Gf3(jP0)sN7_cV2+", "Wd9=kL4[qA6]rE1{",
     "Mx2}bU8;hS5:oI3<", "Yp6>eC1~tZ9~uF4|",
