@@ -24,7 +24,7 @@ SecretField::SecretField(QLineEdit *field)
 {
     field->installEventFilter(this);
     connect(field, "2textChanged( const QString & )", this, "1countEdit( const QString & )");
-    prepareForEdit(Room);
+    prepareForEdit();
 }
 
 void SecretField::guard(QLineEdit *field)
@@ -57,7 +57,7 @@ bool SecretField::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
     case QEvent::InputMethod:
     case QEvent::Drop:
-        prepareForEdit(Room);
+        prepareForEdit();
         break;
     default:
         break;
@@ -73,10 +73,10 @@ void SecretField::countEdit(const QString &text)
     m_length = text.size();
 }
 
-void SecretField::prepareForEdit(int room)
+void SecretField::prepareForEdit()
 {
     QString text = m_field->text(); // the field's own buffer, shared
-    const bool roomy = text.capacity() - text.size() >= room;
+    const bool roomy = text.capacity() - text.size() >= Room;
     if (m_pending == 0 && roomy)
         return; // no edit since the history was emptied (a key that moved the cursor)
     m_records = qMax(m_records, m_pending);
@@ -84,7 +84,7 @@ void SecretField::prepareForEdit(int room)
     QString next = text;
     if (!roomy) {
         next = QString();
-        next.reserve(text.size() + room + room);
+        next.reserve(text.size() + Room + Room);
         next.append(text);
     }
     const int cursor = m_field->cursorPosition();

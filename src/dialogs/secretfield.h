@@ -37,7 +37,7 @@ private Q_SLOTS:
 private:
     explicit SecretField(QLineEdit *field);
     // Empties the undo history and makes room for the next edit, keeping cursor and selection.
-    void prepareForEdit(int room);
+    void prepareForEdit();
     void wipe();
 
     QLineEdit *m_field = nullptr;
