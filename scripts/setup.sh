@@ -14,7 +14,12 @@ packages=(
     qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-wayland
     doxygen qhelpgenerator-qt5 qt6-documentation-tools abigail-tools
     python3-dev sip-tools python3-pyqtbuild pyqt5-dev pyqt6-dev python3-pyqt5 python3-pyqt6
+    shiboken2 libshiboken2-dev libpyside2-dev qtdeclarative5-dev python3-pyside2.qtwidgets
 )
+# PySide6 came with Debian 13; Debian 12 has PySide2 alone.
+if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != bookworm ]; then
+    packages+=(shiboken6 libshiboken6-dev libpyside6-dev python3-pyside6.qtwidgets)
+fi
 
 install_missing_packages() {
     local missing=()

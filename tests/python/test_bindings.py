@@ -1,23 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 # SPDX-License-Identifier: LGPL-2.1-or-later
-"""The Python bindings as a PyQt program uses them, in one process per Qt major.
+"""The Python bindings as a PyQt or PySide program uses them, in one process per binding.
 
-ctest runs this with CORVADQT5_PYQT set to PyQt5 or PyQt6, the build's python/ folder on
-PYTHONPATH, nss_wrapper's account fixture in place of the system's, and offscreen windows.
+ctest runs this with CORVADQT5_BINDING naming the binding (binding.py), the build's python/
+folder on PYTHONPATH, nss_wrapper's account fixture in place of the system's, and offscreen
+windows.
 CORVADQT5_TEST_PLUGIN names a plugin built against the library the bindings load.
 """
 import gc
 import grp
-import importlib
 import os
 import pwd
 import unittest
 
-PYQT = os.environ.get("CORVADQT5_PYQT", "PyQt5")
-QtCore = importlib.import_module(PYQT + ".QtCore")
-QtWidgets = importlib.import_module(PYQT + ".QtWidgets")
-sip = importlib.import_module(PYQT + ".sip")
-cc = importlib.import_module(PYQT + ".CorvadCommon")
+from binding import QtCore, QtWidgets, cc, isdeleted, ispyowned
+
 Common = cc.Common
 
 app = QtWidgets.QApplication.instance() or QtWidgets.QApplication([])
@@ -183,17 +180,17 @@ class Lifetimes(unittest.TestCase):
         gc.collect()
         for wrapper in kept:
             with self.subTest(type=type(wrapper).__name__):
-                self.assertTrue(sip.isdeleted(wrapper))
+                self.assertTrue(isdeleted(wrapper))
                 self.assertRaises(RuntimeError, wrapper.show)
 
     def test_singletons_stay(self):
         for singleton in (Common.ptr, cc.PluginManager.ptr):
             with self.subTest(singleton=singleton.__qualname__):
                 first = singleton()
-                self.assertFalse(sip.ispyowned(first))
+                self.assertFalse(ispyowned(first))
                 del first
                 gc.collect()
-                self.assertFalse(sip.isdeleted(singleton()))
+                self.assertFalse(isdeleted(singleton()))
         self.assertEqual(Common.ptr().shortedString("abcdefgh", 3), "abc...")
 
     def test_plugin_outlives_nothing_it_needs(self):
