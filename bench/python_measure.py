@@ -1,18 +1,19 @@
 # SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 # SPDX-License-Identifier: LGPL-2.1-or-later
-"""bench_python's Python side: python3 python_measure.py PyQt5|PyQt6 UID,UID,...
+"""bench_python's Python side: python3 python_measure.py BINDING UID,UID,...
 
-Prints seconds per lookup of Common.nameByUid and of pwd.getpwuid(uid).pw_name over the ids
-given (fastest of seven interleaved rounds), then the chooser's fill (fastest of five).
+BINDING is PyQt5, PyQt6, PySide2 or PySide6 (tests/python/binding.py, on PYTHONPATH, imports
+it). Prints seconds per lookup of Common.nameByUid and of pwd.getpwuid(uid).pw_name over the
+ids given (fastest of seven interleaved rounds), then the chooser's fill (fastest of five).
 """
-import importlib
+import os
 import pwd
 import sys
 import time
 
-pyqt, uids = sys.argv[1], [int(uid) for uid in sys.argv[2].split(",")]
-QtWidgets = importlib.import_module(pyqt + ".QtWidgets")
-cc = importlib.import_module(pyqt + ".CorvadCommon")
+os.environ["CORVADQT5_BINDING"], uids = sys.argv[1], [int(uid) for uid in sys.argv[2].split(",")]
+from binding import QtWidgets, cc  # noqa: E402 (the binding is named first)
+
 app = QtWidgets.QApplication(sys.argv[:1])
 
 

@@ -17,8 +17,16 @@ packages=(
     shiboken2 libshiboken2-dev libpyside2-dev qtdeclarative5-dev python3-pyside2.qtwidgets
 )
 # PySide6 came with Debian 13; Debian 12 has PySide2 alone.
-if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != bookworm ]; then
+pyside6=yes
+if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ]; then
+    pyside6=no
+else
     packages+=(shiboken6 libshiboken6-dev libpyside6-dev python3-pyside6.qtwidgets)
+    # Clang's own headers (stddef.h and the like), which shiboken6 parses with but does not
+    # depend on: those of the LLVM its libclang comes from.
+    llvm=$(apt-cache depends --recurse --important libshiboken6-dev 2>/dev/null |
+        sed -n 's/^ *Depends: libclang1-\([0-9]*\)$/\1/p' | head -n 1)
+    packages+=("libclang-common-${llvm:-19}-dev")
 fi
 
 install_missing_packages() {

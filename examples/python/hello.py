@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: LGPL-2.1-or-later
 """A password typed twice, then the user's name: the README's small application in Python.
 
-For Qt 5, import from PyQt5 instead of PyQt6; nothing else changes.
+For Qt 5, import from PyQt5 instead of PyQt6; for PySide6, from PySide6.QtWidgets and
+CorvadCommonPySide6 (PySide2 and CorvadCommonPySide2 for Qt 5). Nothing else changes.
 """
 import os
 import sys

@@ -12,8 +12,9 @@ import subprocess
 import sys
 
 # Run with the binding under test: reads names from standard input and prints, as JSON, the
-# names its module defines (every name at module level, and those each class adds to what the
-# binding gives every enum and widget) and which of the names read it cannot resolve.
+# names its module defines (every name at module level but the containers the binding also has
+# in QtCore, and those each class adds to what the binding gives every enum and widget) and
+# which of the names read it cannot resolve.
 LISTING = r"""
 import json
 import sys
@@ -21,7 +22,7 @@ from binding import QtCore, QtWidgets, cc
 machinery = set(dir(QtCore.QEvent.Type)) | set(dir(QtWidgets.QWidget))
 names = []
 for name, value in vars(cc).items():
-    if not name.startswith("_"):
+    if not name.startswith("_") and not hasattr(QtCore, name):  # the binding's own containers
         names.append(name)
         members = vars(value) if isinstance(value, type) else {}
         names += [name + "." + member for member in members
