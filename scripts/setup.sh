@@ -14,18 +14,31 @@ packages=(
     qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-wayland
     doxygen qhelpgenerator-qt5 qt6-documentation-tools abigail-tools
     python3-dev sip-tools python3-pyqtbuild pyqt5-dev pyqt6-dev python3-pyqt5 python3-pyqt6
-    shiboken2 libshiboken2-dev libpyside2-dev qtdeclarative5-dev python3-pyside2.qtwidgets
 )
-# PySide6 came with Debian 13; Debian 12 has PySide2 alone.
-pyside6=yes
-if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ]; then
-    pyside6=no
-else
+# PySide by release: Debian 12 has PySide2 alone, 13 PySide2 and PySide6, testing PySide6
+# alone.
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+pyside2=no pyside6=yes
+case $codename in
+bookworm) pyside2=yes pyside6=no ;;
+trixie) pyside2=yes ;;
+esac
+[ "$pyside2" = no ] ||
+    packages+=(shiboken2 libshiboken2-dev libpyside2-dev qtdeclarative5-dev python3-pyside2.qtwidgets)
+if [ "$pyside6" = yes ]; then
     packages+=(shiboken6 libshiboken6-dev libpyside6-dev python3-pyside6.qtwidgets)
     # Clang's own headers (stddef.h and the like), which shiboken6 parses with but does not
-    # depend on: those of the LLVM its libclang comes from.
-    llvm=$(apt-cache depends --recurse --important libshiboken6-dev 2>/dev/null |
-        sed -n 's/^ *Depends: libclang1-\([0-9]*\)$/\1/p' | head -n 1)
+    # depend on: those of the LLVM its libclang comes from, as apt knows it (a fresh root
+    # has no package lists yet).
+    shiboken6_llvm() {
+        apt-cache depends --recurse --important libshiboken6-dev 2>/dev/null |
+            sed -n 's/^ *Depends: libclang1-\([0-9]*\)$/\1/p' | head -n 1 || true
+    }
+    llvm=$(shiboken6_llvm)
+    if [ -z "$llvm" ] && [ "$(id -u)" -eq 0 ]; then
+        apt-get update -qq
+        llvm=$(shiboken6_llvm)
+    fi
     packages+=("libclang-common-${llvm:-19}-dev")
 fi
 

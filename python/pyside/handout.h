@@ -45,8 +45,9 @@ inline void handOut(PyObject *wrapper, PyObject *owner)
 // \a handles is the list of wrappers that pluginHandles() returns.
 inline void manageAll(PyObject *handles, const void *manager)
 {
-    for (Py_ssize_t i = 0; handles && i < PyList_GET_SIZE(handles); ++i)
-        manage(PyList_GET_ITEM(handles, i), manager);
+    // The functions, not the macros: PySide may build for the limited API, which lacks these.
+    for (Py_ssize_t i = 0; handles && i < PyList_Size(handles); ++i)
+        manage(PyList_GetItem(handles, i), manager);
 }
 
 inline void forgetManaged(const void *manager)
