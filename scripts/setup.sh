@@ -23,24 +23,30 @@ case $codename in
 bookworm) pyside2=yes pyside6=no ;;
 trixie) pyside2=yes ;;
 esac
-[ "$pyside2" = no ] ||
+# Each binding's generator and development files; and Clang's own headers (stddef.h and the
+# like), which shiboken parses with but does not depend on: those of the LLVM its libclang
+# comes from, as apt knows it (a fresh root has no package lists yet).
+generators=()
+[ "$pyside2" = no ] || {
     packages+=(shiboken2 libshiboken2-dev libpyside2-dev qtdeclarative5-dev python3-pyside2.qtwidgets)
-if [ "$pyside6" = yes ]; then
+    generators+=(shiboken2)
+}
+[ "$pyside6" = no ] || {
     packages+=(shiboken6 libshiboken6-dev libpyside6-dev python3-pyside6.qtwidgets)
-    # Clang's own headers (stddef.h and the like), which shiboken6 parses with but does not
-    # depend on: those of the LLVM its libclang comes from, as apt knows it (a fresh root
-    # has no package lists yet).
-    shiboken6_llvm() {
-        apt-cache depends --recurse --important libshiboken6-dev 2>/dev/null |
-            sed -n 's/^ *Depends: libclang1-\([0-9]*\)$/\1/p' | head -n 1 || true
-    }
-    llvm=$(shiboken6_llvm)
+    generators+=(libshiboken6-dev)
+}
+generator_llvm() {
+    apt-cache depends --recurse --important "$1" 2>/dev/null |
+        sed -n 's/^ *Depends: libclang1-\([0-9]*\)$/\1/p' | head -n 1 || true
+}
+for generator in "${generators[@]}"; do
+    llvm=$(generator_llvm "$generator")
     if [ -z "$llvm" ] && [ "$(id -u)" -eq 0 ]; then
         apt-get update -qq
-        llvm=$(shiboken6_llvm)
+        llvm=$(generator_llvm "$generator")
     fi
-    packages+=("libclang-common-${llvm:-19}-dev")
-fi
+    [ -z "$llvm" ] || packages+=("libclang-common-$llvm-dev")
+done
 
 install_missing_packages() {
     local missing=()
