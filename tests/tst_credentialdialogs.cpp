@@ -7,13 +7,18 @@
 #include <corvad-common-qt5/nativeiconprovider.h>
 #include <corvad-common-qt5/passworddialog.h>
 
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaMethod>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QStyle>
 #include <QtTest>
 
 #include <cstring>
@@ -53,13 +58,19 @@ QStringList ownSlots(const QMetaObject *meta)
     return found;
 }
 
-// Types into a field after clearing it with real keys.
+// Types into a field after clearing it with real keys, a key per character: a character
+// outside the BMP comes as one key with both halves, as keyboards and input methods send it.
 void type(QLineEdit *edit, const QString &text)
 {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    for (int i = 0; i < text.size(); ++i) {
+        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text.mid(i, length),
+                            Qt::NoModifier);
+        i += length - 1;
+    }
 }
 
 // Runs \a dialog's modal loop; \a act finds the active modal widget and ends it.
@@ -81,17 +92,45 @@ int widthWithFieldsOf(int minimum)
 }
 
 // Secrets only ever stand in the program's read-only data, which the scan below passes over:
-// whatever it finds came from typing them.
+// whatever it finds came from entering them. 32 characters: longer than any buffer of undo
+// records a field frees on the way.
 constexpr const char *Secrets[] = {
-    "Kq7#vW2!pL9@xR4$", "Tz5%mB8^nD1&yH6*", "Gf3(jP0)sN7_cV2+", "Wd9=kL4[qA6]rE1{",
-    "Mx2}bU8;hS5:oI3<", "Yp6>eC1~tZ9~uF4|",
-    "Qc4@rT9#bV2$wN7%", "Jn0,aQ7.gX3/wK8'"};
-constexpr int Control = 7; // never typed
+    ">Qf4NOVx_q!udbG+[!a,3kTL}]{+P{sj", "B?27V+Gh=~iw<@$Zt8GDeQTQ9:~(;HA!",
+    "(btb5cgO->Bp#a0^mlq12/Ii0[AYq3I4", "he.ME;BciNe^BGXwecRO=V&?D7o}HoSf",
+    ">9r3R@sUybdZc&kpFz)w?hXi=o5L5nvI", "fBP*hd]i+8e;<N2gM#&IY!!&J=R_V2|V",
+    "RcKe01DvMSQOr_CB!jXn(G0^lc-ngMP]", "~+^/*b4e@#VeM>^l&d75u)?D_tG}=>z9",
+    "/DTyd%Q@(mz!4>iQYi3O0Yr4_|E:%fv]", "E68q8f.id:?h:Ab/h%xW69cn+#$@0A2Z",
+    "Rx~=;{F%ZcdmNTVi<#DNiBVI-=</MmTF", "qoN+AH,Y.tAkr7<<pPs(6z2#.45;f7CR",
+    "e<d1b9Taxy3.:(@AVajJ$AvQ{F^NXj+R", "C=K2dJT*dn2NogZS8soe2rzewn>..nDY",
+    "7CI*$E<o?qf^??Rz_}Enr7n~&vcFU.S5", ")&1qmZXU+yi]f{vQ?}?yST/IkJcd-T&&",
+    "ef2QN0,9QY[QIkStyn:4B)wNjXz6aE+l", "Y&YJ:TNgsBXP%SwHN=!#dAlB-}bC0oWK"};
+constexpr int Control = 17; // never entered
 constexpr int Run = 8; // characters in a row that count as a trace
 
-// The addresses in this process's writable memory where Run characters in a row of \a secret
-// stand as UTF-8, or as UTF-16 at a fixed stride of up to 64 bytes (a contiguous string, or
-// one character in each record of an array).
+// 600 characters: past the room Qt keeps when a text grows at its front.
+struct LongSecret
+{
+    char text[601] = {};
+    constexpr LongSecret()
+    {
+        unsigned state = 20261210;
+        for (int i = 0; i < 600; ++i) {
+            state = state * 1103515245u + 12345u;
+            text[i] = char('!' + (state >> 16) % 94);
+        }
+    }
+};
+constexpr LongSecret Long;
+constexpr int LongIndex = -1;
+
+const char *secretAt(int index)
+{
+    return index == LongIndex ? Long.text : Secrets[index];
+}
+
+// The addresses in this process's writable memory where Run characters in a row of \a secret,
+// in its order or the reverse, stand as UTF-8, or as UTF-16 at a fixed stride of up to 64
+// bytes (a contiguous string, or one character in each record of an array).
 // Byte by byte over a few hundred megabytes: not instrumented, or the sanitizers' build takes
 // minutes.
 #if defined(__SANITIZE_ADDRESS__)
@@ -100,14 +139,21 @@ constexpr int Run = 8; // characters in a row that count as a trace
 #define CORVADQT5_UNINSTRUMENTED
 #endif
 
-// Whether Run characters of \a run stand at \a at, \a stride bytes apart.
+// A run: where in the secret it starts, and which way it reads (1 or -1).
+struct RunOf
+{
+    const char *start;
+    int step;
+};
+
+// Whether the run stands at \a at, \a stride bytes apart.
 CORVADQT5_UNINSTRUMENTED inline bool standsAt(const unsigned char *buffer, qsizetype length,
-                                              qsizetype at, const char *run, qsizetype stride,
+                                              qsizetype at, RunOf run, qsizetype stride,
                                               bool utf16)
 {
     for (int k = 0; k < Run; ++k) {
         const qsizetype p = at + k * stride;
-        if (p + 1 >= length || buffer[p] != static_cast<unsigned char>(run[k])
+        if (p + 1 >= length || buffer[p] != static_cast<unsigned char>(run.start[k * run.step])
             || (utf16 && buffer[p + 1] != 0))
             return false;
     }
@@ -151,12 +197,16 @@ CORVADQT5_UNINSTRUMENTED QList<quintptr> tracesOf(const char *secret)
         munmap(buffer, Chunk + Reach);
         return {0};
     }
-    // The runs each byte may start.
-    QList<int> runsStartingWith[256];
+    // The runs each byte may start, both ways.
+    const qsizetype size = qsizetype(strlen(secret));
+    QList<RunOf> runsStartingWith[256];
     bool starts[256] = {};
-    for (int first = 0; secret[first + Run - 1]; ++first) {
-        runsStartingWith[static_cast<unsigned char>(secret[first])].append(first);
-        starts[static_cast<unsigned char>(secret[first])] = true;
+    for (qsizetype first = 0; first + Run <= size; ++first) {
+        const RunOf runs[] = {{secret + first, 1}, {secret + size - 1 - first, -1}};
+        for (const RunOf &run : runs) {
+            runsStartingWith[static_cast<unsigned char>(*run.start)].append(run);
+            starts[static_cast<unsigned char>(*run.start)] = true;
+        }
     }
     QList<quintptr> found;
     for (const auto &region : std::as_const(regions)) {
@@ -172,11 +222,11 @@ CORVADQT5_UNINSTRUMENTED QList<quintptr> tracesOf(const char *secret)
                 if (!starts[buffer[i]])
                     continue;
                 bool trace = false;
-                for (int first : std::as_const(runsStartingWith[buffer[i]])) {
-                    trace = trace || standsAt(buffer, length, i, secret + first, 1, false);
+                for (const RunOf &run : std::as_const(runsStartingWith[buffer[i]])) {
+                    trace = trace || standsAt(buffer, length, i, run, 1, false);
                     // UTF-16: the high byte of each character is zero.
                     for (qsizetype stride = 2; !trace && buffer[i + 1] == 0 && stride <= 64; stride += 2)
-                        trace = standsAt(buffer, length, i, secret + first, stride, true);
+                        trace = standsAt(buffer, length, i, run, stride, true);
                 }
                 if (trace)
                     found.append(at + quintptr(i));
@@ -189,7 +239,7 @@ CORVADQT5_UNINSTRUMENTED QList<quintptr> tracesOf(const char *secret)
     return found;
 }
 
-// Types a secret (or its first \a count characters) key by key, each key's character taken
+// Types a secret (or \a count characters of it) key by key, each key's character taken
 // from read-only data.
 void typeSecret(QLineEdit *edit, const char *secret, int count = -1)
 {
@@ -205,7 +255,207 @@ void wipeAndDrop(QString &copy)
     copy = QString();
 }
 
+// Whether \a copy holds \a secret, compared a character at a time: Qt's comparisons with
+// Latin-1 text spill characters to the stack.
+bool holds(const QString &copy, const char *secret)
+{
+    const qsizetype size = qsizetype(strlen(secret));
+    if (copy.size() != size)
+        return false;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (copy.at(int(i)).unicode() != static_cast<unsigned char>(secret[i]))
+            return false;
+    }
+    return true;
+}
+
+// Text offered by another program, as the clipboard or a drag brings it in: made when asked
+// for, from read-only data, so the process holds no copy of it but the one it asked for.
+class ForeignText : public QMimeData
+{
+public:
+    explicit ForeignText(const char *text) : m_text(text) {}
+
+    QStringList formats() const override { return {QStringLiteral("text/plain")}; }
+
+protected:
+#if QT_VERSION_MAJOR >= 6
+    QVariant retrieveData(const QString &mimeType, QMetaType) const override
+#else
+    QVariant retrieveData(const QString &mimeType, QVariant::Type) const override
+#endif
+    {
+        if (!mimeType.startsWith(QLatin1String("text/plain")))
+            return {};
+        return QString::fromLatin1(m_text);
+    }
+
+private:
+    const char *m_text;
+};
+
+// The middle of the place for the cursor before \a position.
+QPoint pointAt(QLineEdit *edit, int position)
+{
+    const int cursor = edit->cursorPosition();
+    edit->setCursorPosition(position);
+    const QPoint point = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    edit->setCursorPosition(cursor);
+    return point;
+}
+
+// The ways a user enters a password; each leaves the field holding the whole secret.
+enum class Entry {
+    Typed,
+    SelectAllErasedRetyped,
+    WordErasedRetyped,
+    TypedAtTheFront,
+    MouseSelectionReplaced,
+    DoubleClickReplaced,
+    PastedByKey,
+    PastedFromTheMenu,
+    PastedByMiddleClick,
+    Dropped,
+    UndoneRedoneRetyped,
+    Composed,
+};
+
+// Replaces what the user selected with the same characters of \a secret, typed.
+void retypeSelection(QLineEdit *edit, const char *secret)
+{
+    QVERIFY2(edit->selectedText().size() >= Run, "the mouse selected too little to tell");
+    typeSecret(edit, secret + edit->selectionStart(), edit->selectedText().size());
+}
+
+void enter(QLineEdit *edit, Entry entry, const char *secret)
+{
+    const int size = int(strlen(secret)), half = size / 2;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    switch (entry) {
+    case Entry::Typed:
+        typeSecret(edit, secret);
+        break;
+    case Entry::SelectAllErasedRetyped:
+        typeSecret(edit, secret);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        typeSecret(edit, secret);
+        break;
+    case Entry::WordErasedRetyped:
+        typeSecret(edit, secret);
+        QTest::keyClick(edit, Qt::Key_Backspace, Qt::ControlModifier);
+        typeSecret(edit, secret);
+        break;
+    case Entry::TypedAtTheFront:
+        typeSecret(edit, secret + half);
+        QTest::keyClick(edit, Qt::Key_Home);
+        typeSecret(edit, secret, half);
+        break;
+    case Entry::MouseSelectionReplaced: {
+        typeSecret(edit, secret);
+        const QPoint from = pointAt(edit, 4), to = pointAt(edit, size - 4);
+        QTest::mousePress(edit, Qt::LeftButton, {}, from);
+        // QTest's own move carries no button on Qt 5: this is a drag.
+        QMouseEvent drag(QEvent::MouseMove, to, edit->mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &drag);
+        QTest::mouseRelease(edit, Qt::LeftButton, {}, to);
+        retypeSelection(edit, secret);
+        break;
+    }
+    case Entry::DoubleClickReplaced:
+        typeSecret(edit, secret);
+        QTest::mouseDClick(edit, Qt::LeftButton, {}, pointAt(edit, half));
+        retypeSelection(edit, secret);
+        break;
+    case Entry::PastedByKey:
+        typeSecret(edit, secret, half);
+        clipboard->setMimeData(new ForeignText(secret + half));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Entry::PastedFromTheMenu: {
+        typeSecret(edit, secret, half);
+        clipboard->setMimeData(new ForeignText(secret + half));
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                  edit->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(edit, &request);
+        QWidget *menu = QApplication::activePopupWidget();
+        QVERIFY(menu);
+        QTest::keyClick(menu, Qt::Key_P); // &Paste
+        break;
+    }
+    case Entry::PastedByMiddleClick:
+        typeSecret(edit, secret, half);
+        clipboard->setMimeData(new ForeignText(secret + half), QClipboard::Selection);
+        QTest::mouseClick(edit, Qt::MiddleButton, {}, pointAt(edit, half));
+        break;
+    case Entry::Dropped: {
+        typeSecret(edit, secret, half);
+        ForeignText dragged(secret + half);
+        const QPoint at = pointAt(edit, half);
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &move);
+        QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &drop);
+        QVERIFY(drop.isAccepted());
+        break;
+    }
+    case Entry::UndoneRedoneRetyped:
+        typeSecret(edit, secret);
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        typeSecret(edit, secret);
+        break;
+    case Entry::Composed:
+        // As a compose sequence or an input method brings a character: shown while it is
+        // composed, then committed.
+        for (int i = 0; i < size; ++i) {
+            QInputMethodEvent composing(QString(QLatin1Char(secret[i])), {});
+            QApplication::sendEvent(edit, &composing);
+            QInputMethodEvent committed;
+            committed.setCommitString(QString(QLatin1Char(secret[i])));
+            QApplication::sendEvent(edit, &committed);
+        }
+        break;
+    }
+}
+
+// What an application's own accessibility handler hears of the text of each widget: the
+// text each event inserts or removes, in order. It was installed before any dialog existed.
+struct Heard
+{
+    QObject *object;
+    QAccessible::Event type;
+    QString text;
+};
+QList<Heard> heard;
+
+void listen(QAccessibleEvent *event)
+{
+    switch (event->type()) {
+    case QAccessible::TextInserted:
+        heard.append({event->object(), event->type(),
+                      static_cast<QAccessibleTextInsertEvent *>(event)->textInserted()});
+        break;
+    case QAccessible::TextRemoved:
+        heard.append({event->object(), event->type(),
+                      static_cast<QAccessibleTextRemoveEvent *>(event)->textRemoved()});
+        break;
+    case QAccessible::TextUpdated: {
+        auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
+        heard.append({event->object(), event->type(), update->textRemoved() + update->textInserted()});
+        break;
+    }
+    default:
+        break;
+    }
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Entry)
 
 class CredentialDialogsTest : public QObject
 {
@@ -242,6 +492,8 @@ private Q_SLOTS:
     void loginAcceptsUnconditionally();
     void loginKeepsTextAfterCancel();
 
+    void accessibilityHearsMasks_data();
+    void accessibilityHearsMasks();
     void centredEvenWhenLargerThanTheScreen();
     void randomInputKeepsTheRule_data();
     void randomInputKeepsTheRule();
@@ -250,6 +502,7 @@ private Q_SLOTS:
 void CredentialDialogsTest::initTestCase()
 {
     QtMessages::collect();
+    QAccessible::installUpdateHandler(listen); // as an application's own, before any dialog
 }
 
 void CredentialDialogsTest::cleanup()
@@ -354,22 +607,31 @@ void CredentialDialogsTest::passwordEnabling_data()
     QTest::addColumn<bool>("confirmation");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("confirm");
+    QTest::addColumn<int>("erased"); // Backspaces in the password field afterwards
     QTest::addColumn<bool>("enabled");
 
-    QTest::newRow("plain, one character") << false << QStringLiteral("x") << QString() << true;
-    QTest::newRow("plain, typed and deleted") << false << QString() << QString() << false;
-    QTest::newRow("plain, blanks") << false << QStringLiteral(" ") << QString() << true;
+    const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E"); // U+1D11E, two halves
+    QTest::newRow("plain, one character") << false << QStringLiteral("x") << QString() << 0 << true;
+    QTest::newRow("plain, typed and deleted") << false << QString() << QString() << 0 << false;
+    QTest::newRow("plain, blanks") << false << QStringLiteral(" ") << QString() << 0 << true;
+    // One key erases a whole character, both halves of it, as in Qt's own fields.
+    QTest::newRow("plain, a character past the BMP erased") << false << clef << QString() << 1
+                                                            << false;
     QTest::newRow("confirm, equal")
-        << true << QStringLiteral("secret") << QStringLiteral("secret") << true;
+        << true << QStringLiteral("secret") << QStringLiteral("secret") << 0 << true;
+    QTest::newRow("confirm, equal past the BMP")
+        << true << QStringLiteral("a") + clef << QStringLiteral("a") + clef << 0 << true;
     QTest::newRow("confirm, different")
-        << true << QStringLiteral("secret") << QStringLiteral("secrex") << false;
+        << true << QStringLiteral("secret") << QStringLiteral("secrex") << 0 << false;
     QTest::newRow("confirm, case differs")
-        << true << QStringLiteral("Secret") << QStringLiteral("secret") << false;
+        << true << QStringLiteral("Secret") << QStringLiteral("secret") << 0 << false;
     QTest::newRow("confirm, trailing blank")
-        << true << QStringLiteral("secret") << QStringLiteral("secret ") << false;
+        << true << QStringLiteral("secret") << QStringLiteral("secret ") << 0 << false;
     QTest::newRow("confirm, confirmation only")
-        << true << QString() << QStringLiteral("secret") << false;
-    QTest::newRow("confirm, both cleared") << true << QString() << QString() << false;
+        << true << QString() << QStringLiteral("secret") << 0 << false;
+    QTest::newRow("confirm, both cleared") << true << QString() << QString() << 0 << false;
+    QTest::newRow("confirm, last character erased")
+        << true << QStringLiteral("secrets") << QStringLiteral("secret") << 1 << true;
 }
 
 void CredentialDialogsTest::passwordEnabling()
@@ -377,6 +639,7 @@ void CredentialDialogsTest::passwordEnabling()
     QFETCH(bool, confirmation);
     QFETCH(QString, password);
     QFETCH(QString, confirm);
+    QFETCH(int, erased);
     QFETCH(bool, enabled);
 
     PasswordDialog dialog(nullptr, QString(), confirmation);
@@ -386,9 +649,11 @@ void CredentialDialogsTest::passwordEnabling()
     type(field(&dialog, "password"), QStringLiteral("abc"));
     if (confirmation)
         type(field(&dialog, "confirmation"), QStringLiteral("abc"));
-    type(field(&dialog, "password"), password);
     if (confirmation)
         type(field(&dialog, "confirmation"), confirm);
+    type(field(&dialog, "password"), password);
+    for (int i = 0; i < erased; ++i)
+        QTest::keyClick(field(&dialog, "password"), Qt::Key_Backspace);
     QCOMPARE(button(&dialog, "accept")->isEnabled(), enabled);
 }
 
@@ -557,6 +822,56 @@ void CredentialDialogsTest::loginKeepsTextAfterCancel()
     QCOMPARE(dialog.password(), QStringLiteral("pw"));
 }
 
+void CredentialDialogsTest::accessibilityHearsMasks_data()
+{
+    QTest::addColumn<int>("kind"); // 0 plain password, 1 confirmation, 2 login
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("masked");
+    QTest::newRow("password") << 0 << QStringLiteral("password") << true;
+    QTest::newRow("confirmation") << 1 << QStringLiteral("confirmation") << true;
+    QTest::newRow("login's password") << 2 << QStringLiteral("password") << true;
+    QTest::newRow("login's name, as typed") << 2 << QStringLiteral("login") << false;
+}
+
+// A screen reader hears a mask character for every character typed into a password field or
+// taken out of it, and nothing of the text; other fields are heard as they always were. The
+// application's own handler, installed before the library's, still hears every event.
+void CredentialDialogsTest::accessibilityHearsMasks()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, name);
+    QFETCH(bool, masked);
+    QAccessible::setActive(true);
+    if (!QAccessible::isActive())
+        QSKIP("no accessibility bridge here: it needs a session bus with the accessibility bus "
+              "(tests/display/run-with-accessibility.sh)");
+
+    QScopedPointer<QDialog> dialog(kind == 2 ? static_cast<QDialog *>(new LoginDialog)
+                                             : new PasswordDialog(nullptr, QString(), kind == 1));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+    QLineEdit *edit = field(dialog.data(), qPrintable(name));
+    heard.clear();
+    const char *typed = "k3Y!q9Zp";
+    typeSecret(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QAccessible::setActive(false);
+
+    QString inserted, removed;
+    for (const Heard &event : std::as_const(heard)) {
+        if (event.object != edit)
+            continue;
+        QVERIFY2(event.type != QAccessible::TextUpdated, "a reset of the text was heard");
+        (event.type == QAccessible::TextInserted ? inserted : removed) += event.text;
+    }
+    const QChar mask(edit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, edit));
+    QCOMPARE(inserted, masked ? QString(8, mask) : QString::fromLatin1(typed, 8));
+    QCOMPARE(removed, masked ? QString(8, mask)
+                             : QString::fromLatin1(typed + 7, 1) + QString::fromLatin1(typed, 7));
+}
+
 // Only the screen's size counts, and the halves truncate toward zero: 800 - 803 = -3 gives -1.
 void CredentialDialogsTest::centredEvenWhenLargerThanTheScreen()
 {
@@ -583,9 +898,11 @@ void CredentialDialogsTest::randomInputKeepsTheRule_data()
     QTest::newRow("login") << 2;
 }
 
-// 10,000 random keys and clicks on the fields (seeded): after every one, Accept is enabled
-// exactly when the entry is complete. Return is tried only while Accept is disabled, when it
-// must do nothing; nothing else sent can end the dialog.
+// 10,000 random keys, pastes and clicks on the fields (seeded), each sent to a plain field of
+// Qt's too: the dialogs' fields edit exactly as those do, Accept is enabled exactly when the
+// plain fields' entry is complete, and the login dialog's password is the plain field's text.
+// Return is tried only while Accept is disabled, when it must do nothing; nothing else sent
+// can end the dialog.
 void CredentialDialogsTest::randomInputKeepsTheRule()
 {
     QFETCH(int, kind);
@@ -595,44 +912,54 @@ void CredentialDialogsTest::randomInputKeepsTheRule()
     QVERIFY(QTest::qWaitForWindowActive(dialog.data()));
     const QList<QLineEdit *> fields = dialog->findChildren<QLineEdit *>();
     QPushButton *accept = button(dialog.data(), "accept");
-    const auto complete = [&] {
-        if (kind == 2)
-            return !fields[0]->text().isEmpty() && !fields[1]->text().isEmpty();
-        const QString password = field(dialog.data(), "password")->text();
-        return !password.isEmpty() &&
-               (kind == 0 || field(dialog.data(), "confirmation")->text() == password);
-    };
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
 
-    // Plain fields of Qt's that get the same keys: the dialogs' fields edit exactly as they do.
     QHash<QLineEdit *, QLineEdit *> plain;
     for (QLineEdit *edit : fields) {
         plain[edit] = new QLineEdit(edit->text(), dialog.data());
         plain[edit]->setEchoMode(edit->echoMode());
     }
+    const auto plainText = [&](const char *name) {
+        QLineEdit *edit = field(dialog.data(), name);
+        return edit ? plain[edit]->text() : QString();
+    };
+    const auto complete = [&] {
+        const QString password = plainText("password");
+        if (kind == 2)
+            return !plainText("login").isEmpty() && !password.isEmpty();
+        return !password.isEmpty() && (kind == 0 || plainText("confirmation") == password);
+    };
     const auto sameAsPlain = [&](QLineEdit *edit) {
         const QLineEdit *other = plain[edit];
-        return edit->text() == other->text() && edit->cursorPosition() == other->cursorPosition()
+        return edit->text().size() == other->text().size()
+            && edit->cursorPosition() == other->cursorPosition()
             && edit->selectionStart() == other->selectionStart()
-            && edit->selectionLength() == other->selectionLength();
+            && edit->selectionLength() == other->selectionLength()
+            && (kind != 2 || static_cast<LoginDialog *>(dialog.data())->password()
+                                 == plainText("password"));
     };
 
     QRandomGenerator random(quint32(1000 + kind));
-    const Qt::Key keys[] = {Qt::Key_A,         Qt::Key_B,     Qt::Key_Space, Qt::Key_Backspace,
-                            Qt::Key_Delete,    Qt::Key_Left,  Qt::Key_Home,  Qt::Key_End,
-                            Qt::Key_Backspace, Qt::Key_Delete};
+    const QPair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_A, {}}, {Qt::Key_B, {}}, {Qt::Key_Space, {}}, {Qt::Key_Backspace, {}},
+        {Qt::Key_Delete, {}}, {Qt::Key_Left, {}}, {Qt::Key_Home, {}}, {Qt::Key_End, {}},
+        {Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}},
+        {Qt::Key_A, Qt::ControlModifier}, // select all
+        {Qt::Key_V, Qt::ControlModifier}, // paste
+        {Qt::Key_Z, Qt::ControlModifier}, // undo, which empties a password field
+        {Qt::Key_Backspace, Qt::ControlModifier}}; // erase a word
     QLineEdit *target = fields[0];
     for (int event = 0; event < 10000; ++event) {
-        const int choice = int(random.bounded(16));
+        const int choice = int(random.bounded(int(std::size(keys)) + 4));
         if (choice < int(std::size(keys))) {
-            const auto modifier = random.bounded(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
-            QTest::keyClick(target, keys[choice], modifier);
-            QTest::keyClick(plain[target], keys[choice], modifier);
-        } else if (choice < 13) {
+            Qt::KeyboardModifiers modifiers = keys[choice].second;
+            if (!modifiers && random.bounded(4) == 0)
+                modifiers = Qt::ShiftModifier;
+            QTest::keyClick(target, keys[choice].first, modifiers);
+            QTest::keyClick(plain[target], keys[choice].first, modifiers);
+        } else if (choice < int(std::size(keys)) + 3) {
             QTest::mouseClick(target = fields[int(random.bounded(fields.size()))], Qt::LeftButton);
             plain[target]->setCursorPosition(target->cursorPosition());
-        } else if (choice < 15) {
-            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // select all
-            QTest::keyClick(plain[target], Qt::Key_A, Qt::ControlModifier);
         } else if (!accept->isEnabled()) {
             QTest::keyClick(target, Qt::Key_Return);
         }
@@ -641,47 +968,58 @@ void CredentialDialogsTest::randomInputKeepsTheRule()
         QVERIFY2(sameAsPlain(target), qPrintable(QStringLiteral("after event %1").arg(event)));
         QVERIFY(dialog->isVisible());
     }
+    QGuiApplication::clipboard()->clear();
 }
 
 void CredentialDialogsTest::noTraceOfTheSecret_data()
 {
-    // 0 plain password, 1 confirmation, 2 login, 3 plain with its second half pasted
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("kind"); // 0 plain password, 1 confirmation, 2 login
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("secret");
-    QTest::newRow("password, accepted") << 0 << true << 0;
-    QTest::newRow("password, cancelled") << 0 << false << 1;
-    QTest::newRow("confirmation, accepted") << 1 << true << 2;
-    QTest::newRow("confirmation, cancelled") << 1 << false << 3;
-    QTest::newRow("login, accepted") << 2 << true << 4;
-    QTest::newRow("login, cancelled") << 2 << false << 5;
-    QTest::newRow("password, half of it pasted") << 3 << true << 6;
+    QTest::addColumn<Entry>("entry");
+    QTest::newRow("password, accepted") << 0 << true << 0 << Entry::Typed;
+    QTest::newRow("password, cancelled") << 0 << false << 1 << Entry::Typed;
+    QTest::newRow("confirmation, accepted") << 1 << true << 2 << Entry::Typed;
+    QTest::newRow("confirmation, cancelled") << 1 << false << 3 << Entry::Typed;
+    QTest::newRow("login, accepted") << 2 << true << 4 << Entry::Typed;
+    QTest::newRow("login, cancelled") << 2 << false << 5 << Entry::Typed;
+    QTest::newRow("all selected, erased and retyped")
+        << 1 << true << 6 << Entry::SelectAllErasedRetyped;
+    QTest::newRow("erased by word and retyped") << 2 << true << 7 << Entry::WordErasedRetyped;
+    QTest::newRow("typed at the front") << 0 << true << 8 << Entry::TypedAtTheFront;
+    QTest::newRow("mouse selection retyped") << 0 << true << 9 << Entry::MouseSelectionReplaced;
+    QTest::newRow("double click, retyped") << 2 << false << 10 << Entry::DoubleClickReplaced;
+    QTest::newRow("half of it pasted by key") << 0 << true << 11 << Entry::PastedByKey;
+    QTest::newRow("half of it pasted from the menu") << 1 << true << 12 << Entry::PastedFromTheMenu;
+    QTest::newRow("half of it pasted by middle click")
+        << 0 << true << 13 << Entry::PastedByMiddleClick;
+    QTest::newRow("half of it dropped") << 2 << true << 14 << Entry::Dropped;
+    QTest::newRow("undone, redone and retyped") << 0 << true << 15 << Entry::UndoneRedoneRetyped;
+    QTest::newRow("composed") << 1 << true << 16 << Entry::Composed;
+    QTest::newRow("long, typed at the front") << 0 << true << LongIndex << Entry::TypedAtTheFront;
 }
 
-// Once a dialog is gone, the only trace of what was typed into it is the copy the caller
-// took; once the caller wipes that, none. The secret that was never typed must not be found
+// Once a dialog is gone, the only trace of what was entered into it is the copy the caller
+// took; once the caller wipes that, none. The secret that was never entered must not be found
 // either: the scan does not see its own needles.
 void CredentialDialogsTest::noTraceOfTheSecret()
 {
     QFETCH(int, kind);
     QFETCH(bool, accepted);
     QFETCH(int, secret);
-    const char *typed = Secrets[secret];
+    QFETCH(Entry, entry);
+    const char *entered = secretAt(secret);
+    if (entry == Entry::PastedByMiddleClick && !QGuiApplication::clipboard()->supportsSelection())
+        QSKIP("this platform has no selection to paste with the middle button");
 
-    whenModal(this, [kind, accepted, typed](QDialog *dialog) {
+    whenModal(this, [kind, accepted, entered, entry](QDialog *dialog) {
         if (kind == 2)
             QTest::keyClicks(field(dialog, "login"), QStringLiteral("alice"));
-        if (kind == 3) { // as the context menu's Paste does, with no key sent to the field
-            typeSecret(field(dialog, "password"), typed, 8);
-            QString pasted = QString::fromLatin1(typed + 8);
-            field(dialog, "password")->insert(pasted);
-            wipeAndDrop(pasted);
-        } else {
-            typeSecret(field(dialog, "password"), typed);
-        }
+        enter(field(dialog, "password"), entry, entered);
         if (kind == 1)
-            typeSecret(field(dialog, "confirmation"), typed);
+            enter(field(dialog, "confirmation"), entry, entered);
         QTest::mouseClick(button(dialog, accepted ? "accept" : "cancel"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
     });
     QString copy;
     if (kind == 2) {
@@ -692,16 +1030,20 @@ void CredentialDialogsTest::noTraceOfTheSecret()
     } else {
         copy = PasswordDialog::getPassword(nullptr, QString(), kind == 1);
     }
+    QGuiApplication::clipboard()->clear();
+    if (QGuiApplication::clipboard()->supportsSelection())
+        QGuiApplication::clipboard()->clear(QClipboard::Selection);
     QCOMPARE(copy.isNull(), !accepted);
+    QVERIFY(!accepted || holds(copy, entered));
 
     const quintptr from = quintptr(copy.constData()), to = from + quintptr(copy.size()) * 2;
-    const QList<quintptr> traces = tracesOf(typed);
+    const QList<quintptr> traces = tracesOf(entered);
     for (quintptr at : traces)
         QVERIFY2(at >= from && at < to, qPrintable(QString::number(at, 16)));
     QCOMPARE(traces.isEmpty(), !accepted);
 
     wipeAndDrop(copy);
-    QCOMPARE(tracesOf(typed), QList<quintptr>());
+    QCOMPARE(tracesOf(entered), QList<quintptr>());
     QCOMPARE(tracesOf(Secrets[Control]), QList<quintptr>());
 }
 

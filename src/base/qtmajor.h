@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+#include <QDropEvent>
+#include <QKeyEvent>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
@@ -50,6 +52,31 @@ inline StringBuffer stringBuffer(QString &text)
     if (text.capacity() == 0) // no buffer of its own (raw data) or nothing in it
         return {};
     return {const_cast<QChar *>(text.constData()), size_t(text.capacity() + 1) * sizeof(QChar)};
+#endif
+}
+
+// \a event again with another text: Qt 6 also names the device it came from.
+inline QKeyEvent keyEventWithText(const QKeyEvent &event, const QString &text)
+{
+    return QKeyEvent(event.type(), event.key(), event.modifiers(), event.nativeScanCode(),
+                     event.nativeVirtualKey(), event.nativeModifiers(), text,
+                     event.isAutoRepeat(), quint16(event.count())
+#if QT_VERSION_MAJOR >= 6
+                                               ,
+                     event.device()
+#endif
+    );
+}
+
+// \a event again with other data: Qt 6 renamed where the drop is and what is held.
+inline QDropEvent dropEventWithData(const QDropEvent &event, const QMimeData *data)
+{
+#if QT_VERSION_MAJOR >= 6
+    return QDropEvent(event.position(), event.possibleActions(), data, event.buttons(),
+                      event.modifiers(), event.type());
+#else
+    return QDropEvent(event.posF(), event.possibleActions(), data, event.mouseButtons(),
+                      event.keyboardModifiers(), event.type());
 #endif
 }
 

@@ -32,10 +32,7 @@ LoginDialog::LoginDialog(QWidget *parent, const QString &title, const QString &l
     connect(m_cancel, "2clicked()", this, "1reject()");
 }
 
-LoginDialog::~LoginDialog()
-{
-    SecretField::wipe(m_password);
-}
+LoginDialog::~LoginDialog() = default;
 
 QString LoginDialog::login()
 {
@@ -44,7 +41,7 @@ QString LoginDialog::login()
 
 QString LoginDialog::password()
 {
-    return SecretField::copy(m_password->text());
+    return SecretField::text(m_password);
 }
 
 void LoginDialog::accept()

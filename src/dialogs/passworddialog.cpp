@@ -36,26 +36,21 @@ PasswordDialog::PasswordDialog(QWidget *parent, const QString &title, bool confi
     connect(m_cancel, "2clicked()", this, "1reject()");
 }
 
-PasswordDialog::~PasswordDialog()
-{
-    SecretField::wipe(m_password);
-    if (m_confirmation)
-        SecretField::wipe(m_confirmation);
-}
+PasswordDialog::~PasswordDialog() = default;
 
 QString PasswordDialog::getPassword(QWidget *parent, const QString &title, bool confirmation)
 {
     PasswordDialog dialog(parent, title, confirmation);
     if (dialog.exec() == QDialog::Accepted)
-        return SecretField::copy(dialog.m_password->text());
+        return SecretField::text(dialog.m_password);
     return QString();
 }
 
 void PasswordDialog::accept()
 {
     // Confirmation mode tests equality alone; the emptiness rule lives in the enabling rule.
-    const bool passes =
-        m_confirm ? m_confirmation->text() == m_password->text() : !m_password->text().isEmpty();
+    const bool passes = m_confirm ? SecretField::same(m_confirmation, m_password)
+                                  : !m_password->text().isEmpty();
     if (passes)
         QDialog::accept();
 }
@@ -63,7 +58,7 @@ void PasswordDialog::accept()
 void PasswordDialog::lineEditTextChanged(const QString &)
 {
     const bool complete = !m_password->text().isEmpty() &&
-                          (!m_confirm || m_confirmation->text() == m_password->text());
+                          (!m_confirm || SecretField::same(m_confirmation, m_password));
     m_accept->setEnabled(complete);
 }
 

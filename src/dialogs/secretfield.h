@@ -2,18 +2,28 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+#include "secretstore.h"
+
+#include <QClipboard>
 #include <QObject>
 #include <QString>
 
+class QAccessibleEvent;
+class QContextMenuEvent;
+class QDropEvent;
+class QInputMethodEvent;
+class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 
 namespace CorvadQt5 {
 
-// Keeps what is typed into a password field out of memory that is freed unwiped. A QLineEdit
-// records every typed character for undo and grows its text by reallocating; here the text
-// lives in one buffer with room to spare, moved (and the old one wiped) before Qt would
-// reallocate it, and the undo history is emptied before each key, so only the last edit's
-// records stay in the history's buffer. wipe() overwrites both before the field goes.
+// Keeps what a user enters into a password field out of the field: every way text comes in
+// (keys, input methods, paste by key, menu or middle click, drag and drop) reaches the field
+// as placeholders, and the characters themselves go to a SecretStore. The field edits,
+// selects and undoes as ever, on placeholders. Its accessibility events carry one mask
+// character per character inserted or removed, so a screen reader hears a key land and
+// nothing more.
 class SecretField : public QObject
 {
     Q_OBJECT
@@ -21,10 +31,10 @@ class SecretField : public QObject
 public:
     // Guards \a field for its whole life; the guard is the field's child.
     static void guard(QLineEdit *field);
-    // Overwrites the text and undo records of a guarded field and leaves it empty.
-    static void wipe(QLineEdit *field);
-    // A copy in a buffer of its own, for a caller to keep (and wipe) after the field is gone.
-    static QString copy(const QString &secret);
+    // The text \a field stands for, in a buffer of its own for a caller to keep (and wipe).
+    static QString text(const QLineEdit *field);
+    // Whether two fields stand for the same text, compared without copying either.
+    static bool same(const QLineEdit *a, const QLineEdit *b);
     // Overwrites the whole buffer of \a text where \a text is its only owner.
     static void wipe(QString &text);
 
@@ -32,20 +42,25 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:
-    void countEdit(const QString &text);
+    void pasteClipboard();
 
 private:
     explicit SecretField(QLineEdit *field);
-    // Empties the undo history and makes room for the next edit, keeping cursor and selection.
-    void prepareForEdit();
-    void wipe();
+    static SecretField *of(const QLineEdit *field);
+    static void maskAccessibleText(QAccessibleEvent *event);
+
+    QString keep(QStringView typed);
+    bool typeKey(QKeyEvent *key);
+    bool compose(QInputMethodEvent *input);
+    bool drop(QDropEvent *drop);
+    bool showMenu(QContextMenuEvent *request);
+    bool pasteSelection(QMouseEvent *click);
+    void paste(QClipboard::Mode mode);
+    // Hands \a placeholders, the field's copy of \a original, to the field alone.
+    void deliver(QEvent *placeholders, QEvent *original);
 
     QLineEdit *m_field = nullptr;
-    // Upper bounds of the undo records: those since the history was last emptied, and the
-    // most ever held, which the history's buffer may still hold.
-    qsizetype m_pending = 0;
-    qsizetype m_records = 0;
-    qsizetype m_length = 0;
+    SecretStore m_store;
 };
 
 } // namespace CorvadQt5
