@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core
     qtbase5-private-dev
     xvfb openbox x11-utils xdotool wmctrl weston qtwayland5 imagemagick
+    python3-pyatspi at-spi2-core dbus-daemon
     qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-wayland
     doxygen qhelpgenerator-qt5 qt6-documentation-tools abigail-tools
     python3-dev sip-tools python3-pyqtbuild pyqt5-dev pyqt6-dev python3-pyqt5 python3-pyqt6
