@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: LGPL-2.1-or-later
 """bench_python's Python side: python3 python_measure.py BINDING UID,UID,...
 
-BINDING is PyQt5, PyQt6, PySide2 or PySide6 (tests/python/binding.py, on PYTHONPATH, imports
+BINDING is PyQt5, PyQt6, PySide2 or PySide6 (python/binding.py, on PYTHONPATH, imports
 it). Prints seconds per lookup of Common.nameByUid and of pwd.getpwuid(uid).pw_name over the
 ids given (fastest of seven interleaved rounds), then the chooser's fill (fastest of five).
 """

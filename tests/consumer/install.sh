@@ -27,7 +27,7 @@ set -eu
 source=$1 work=$2 prefix=$3 major=$4
 cmake -S "$source" -B "$work/build" -DCMAKE_INSTALL_PREFIX="$prefix" -DQT_MAJOR_VERSION="$major" \
     -DCORVADQT5_BUILD_TESTS=OFF -DCORVADQT5_BUILD_BENCH=OFF -DCORVADQT5_BUILD_EXAMPLES=OFF \
-    -DCORVADQT5_BUILD_PYTHON=OFF -DCORVADQT5_BUILD_PYSIDE=OFF \
+    -DCORVADQT5_BUILD_PYQT=OFF -DCORVADQT5_BUILD_PYSIDE=OFF \
     >"$work/configure.log"
 cmake --build "$work/build" --parallel 2 >"$work/build.log"
 cmake --install "$work/build" >"$work/install.log"
