@@ -4,6 +4,27 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
+# What outlives a checkout on this machine: the compiler's objects (ccache, capped) and the .debs
+# the Debian roots download, under /var/cache/corvad-common-qt5 (root) or ~/.cache. Every build
+# of every script, the Debian roots' included, goes through the cache and Ninja; CMake takes
+# both from the environment, so builds the tests make themselves do too. CORVADQT5_CACHE names
+# another folder (an empty one gives a cold run).
+if [ "$(id -u)" -eq 0 ]; then
+    cache_dir=${CORVADQT5_CACHE:-/var/cache/corvad-common-qt5}
+else
+    cache_dir=${CORVADQT5_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/corvad-common-qt5}
+fi
+# Paths below the checkout hash as relative ones: a clone in another folder hits the same objects.
+export CCACHE_DIR=$cache_dir/ccache CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-4G} CCACHE_BASEDIR=$PWD \
+    CCACHE_NOHASHDIR=1 CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+# For a new build folder only: one made with make goes on with make.
+export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
+# without_build_cache COMMAND ...: COMMAND with none of the above, as on a user's machine.
+without_build_cache() {
+    env -u CCACHE_DIR -u CCACHE_MAXSIZE -u CCACHE_BASEDIR -u CCACHE_NOHASHDIR \
+        -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER -u CMAKE_GENERATOR "$@"
+}
+
 packages=(
     cmake g++ make pkg-config ninja-build ccache
     qtbase5-dev qttools5-dev qttools5-dev-tools
@@ -36,9 +57,18 @@ generators=()
     packages+=(shiboken6 libshiboken6-dev libpyside6-dev python3-pyside6.qtwidgets)
     generators+=(libshiboken6-dev)
 }
+# Asked of apt once per state of its lists and of dpkg's database (a walk of the dependencies
+# takes a second or two), the answer kept in the cache.
 generator_llvm() {
-    apt-cache depends --recurse --important "$1" 2>/dev/null |
-        sed -n 's/^ *Depends: libclang1-\([0-9]*\)$/\1/p' | head -n 1 || true
+    local answers=$cache_dir/generator-llvm state llvm
+    state=$(stat -c %Y /var/lib/apt/lists /var/lib/dpkg/status 2>/dev/null | tr '\n' .)
+    llvm=$(awk -v key="$1 $state" '$1 " " $2 == key { print $3 }' "$answers" 2>/dev/null)
+    if [ -z "$llvm" ]; then
+        llvm=$(apt-cache depends --recurse --important "$1" 2>/dev/null |
+            sed -n 's/^ *Depends: libclang1-\([0-9]*\)$/\1/p' | head -n 1 || true)
+        [ -z "$llvm" ] || { mkdir -p "$cache_dir" && echo "$1 $state $llvm" >>"$answers"; } 2>/dev/null || true
+    fi
+    echo "$llvm"
 }
 for generator in "${generators[@]}"; do
     llvm=$(generator_llvm "$generator")
@@ -75,27 +105,6 @@ project_files() {
     else
         find . \( -path './build*' -prune \) -o \( -type f -o -type l \) -printf '%P\0'
     fi
-}
-
-# What outlives a checkout on this machine: the compiler's objects (ccache, capped) and the .debs
-# the Debian roots download, under /var/cache/corvad-common-qt5 (root) or ~/.cache. Every build
-# of every script, the Debian roots' included, goes through the cache and Ninja; CMake takes
-# both from the environment, so builds the tests make themselves do too. CORVADQT5_CACHE names
-# another folder (an empty one gives a cold run).
-if [ "$(id -u)" -eq 0 ]; then
-    cache_dir=${CORVADQT5_CACHE:-/var/cache/corvad-common-qt5}
-else
-    cache_dir=${CORVADQT5_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/corvad-common-qt5}
-fi
-# Paths below the checkout hash as relative ones: a clone in another folder hits the same objects.
-export CCACHE_DIR=$cache_dir/ccache CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-4G} CCACHE_BASEDIR=$PWD \
-    CCACHE_NOHASHDIR=1 CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
-# For a new build folder only: one made with make goes on with make.
-export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
-# without_build_cache COMMAND ...: COMMAND with none of the above, as on a user's machine.
-without_build_cache() {
-    env -u CCACHE_DIR -u CCACHE_MAXSIZE -u CCACHE_BASEDIR -u CCACHE_NOHASHDIR \
-        -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER -u CMAKE_GENERATOR "$@"
 }
 
 # The first Debian mirror this machine's apt uses, for the roots of other releases.
