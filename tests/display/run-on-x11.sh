@@ -5,13 +5,5 @@
 # (skipped) where Xvfb or openbox are missing.
 . "$(dirname "$0")/xvfb.sh"
 require_tools Xvfb openbox xprop
-start_xvfb 800x600
-DISPLAY=$xdisplay
-export DISPLAY
-openbox --config-file /dev/null >"$runtime/openbox.log" 2>&1 &
-extra_pids=$!
-for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
-    sleep 0.05
-done
+start_desktop 800x600
 XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb "$@"

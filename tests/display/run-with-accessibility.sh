@@ -16,15 +16,9 @@ fi
 launcher=/usr/libexec/at-spi-bus-launcher
 require_tools Xvfb openbox xprop xdotool dbus-run-session
 [ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
-start_xvfb 800x600
-DISPLAY=$xdisplay XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export DISPLAY XDG_RUNTIME_DIR QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON
-openbox --config-file /dev/null >"$runtime/openbox.log" 2>&1 &
-extra_pids=$!
-for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
-    sleep 0.05
-done
+start_desktop 800x600
+XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export XDG_RUNTIME_DIR QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON
 # Inside the session: everything started there is stopped by process id before it ends.
 dbus-run-session -- sh -s "$launcher" "$client" "$@" <<'SESSION'
 launcher=$1 client=$2
