@@ -98,7 +98,8 @@ void SecretField::wipe(QString &text)
     if (!text.isDetached())
         return; // a literal, or shared with someone who still holds it
     const QtMajor::StringBuffer buffer = QtMajor::stringBuffer(text);
-    explicit_bzero(buffer.start, buffer.bytes);
+    if (buffer.start)
+        explicit_bzero(buffer.start, buffer.bytes);
 }
 
 // The field's text events tell how many characters came and went, as mask characters.

@@ -80,7 +80,7 @@ QString SecretStore::keep(QStringView typed, QStringView shown)
     QString placeholders;
     if (!m_slots)
         return placeholders;
-    placeholders.reserve(typed.size());
+    placeholders.reserve(QString::size_type(typed.size()));
     for (qsizetype i = 0; i < typed.size(); ++i) {
         const bool pair = typed[i].isHighSurrogate() && i + 1 < typed.size()
                           && typed[i + 1].isLowSurrogate();
@@ -98,7 +98,7 @@ QString SecretStore::keep(QStringView typed, QStringView shown)
 
 QString SecretStore::reveal(QStringView shown) const
 {
-    qsizetype size = 0;
+    QString::size_type size = 0;
     char16_t unit = 0;
     for (Reader reader(*this, shown); reader.next(&unit);)
         ++size;
