@@ -175,8 +175,14 @@ choose_qt_major() {
 }
 choose_qt_major "$@"
 
+# Every binding the release has is built, or the configure step fails: one that went missing
+# must not pass for one the release lacks.
 configure_and_build() {
+    local pyside=$pyside2
+    [ "$qt_major" = 5 ] || pyside=$pyside6
+    [ "$pyside" = yes ] && pyside=ON || pyside=OFF
     cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQT_MAJOR_VERSION="$qt_major" \
-        -DCORVADQT5_BUILD_DOCS=ON "$@" >/dev/null
+        -DCORVADQT5_BUILD_DOCS=ON -DCORVADQT5_BUILD_PYQT=ON -DCORVADQT5_BUILD_PYSIDE="$pyside" \
+        "$@" >/dev/null
     cmake --build "$build_dir" --parallel "$(nproc)"
 }
