@@ -147,19 +147,20 @@ void SecretField::maskAccessibleText(QAccessibleEvent *event)
 
 bool SecretField::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_field || m_field->isReadOnly())
-        return false;
+    // Asked only for events that bring text: while the field is destroyed, QWidget's
+    // destructor sends it events of its own, and it is a QLineEdit no longer.
+    const auto editable = [this, watched] { return watched == m_field && !m_field->isReadOnly(); };
     switch (event->type()) {
     case QEvent::KeyPress:
-        return typeKey(static_cast<QKeyEvent *>(event));
+        return editable() && typeKey(static_cast<QKeyEvent *>(event));
     case QEvent::InputMethod:
-        return compose(static_cast<QInputMethodEvent *>(event));
+        return editable() && compose(static_cast<QInputMethodEvent *>(event));
     case QEvent::Drop:
-        return drop(static_cast<QDropEvent *>(event));
+        return editable() && drop(static_cast<QDropEvent *>(event));
     case QEvent::ContextMenu:
-        return showMenu(static_cast<QContextMenuEvent *>(event));
+        return editable() && showMenu(static_cast<QContextMenuEvent *>(event));
     case QEvent::MouseButtonRelease:
-        return pasteSelection(static_cast<QMouseEvent *>(event));
+        return editable() && pasteSelection(static_cast<QMouseEvent *>(event));
     default:
         return false;
     }
