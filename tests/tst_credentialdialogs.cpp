@@ -3,11 +3,13 @@
 // The password and login dialogs, driven with real key and mouse events.
 #include "qtmessages.h"
 
+#include <corvad-common-qt5/common.h>
 #include <corvad-common-qt5/logindialog.h>
 #include <corvad-common-qt5/nativeiconprovider.h>
 #include <corvad-common-qt5/passworddialog.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -103,7 +106,8 @@ constexpr const char *Secrets[] = {
     "Rx~=;{F%ZcdmNTVi<#DNiBVI-=</MmTF", "qoN+AH,Y.tAkr7<<pPs(6z2#.45;f7CR",
     "e<d1b9Taxy3.:(@AVajJ$AvQ{F^NXj+R", "C=K2dJT*dn2NogZS8soe2rzewn>..nDY",
     "7CI*$E<o?qf^??Rz_}Enr7n~&vcFU.S5", ")&1qmZXU+yi]f{vQ?}?yST/IkJcd-T&&",
-    "ef2QN0,9QY[QIkStyn:4B)wNjXz6aE+l", "Y&YJ:TNgsBXP%SwHN=!#dAlB-}bC0oWK"};
+    "ef2QN0,9QY[QIkStyn:4B)wNjXz6aE+l", "Y&YJ:TNgsBXP%SwHN=!#dAlB-}bC0oWK",
+    "u8#Lr_2Wm;dK!xQv7@pN0f]Zc4=Ht&oE"};
 constexpr int Control = 17; // never entered
 constexpr int Run = 8; // characters in a row that count as a trace
 
@@ -318,7 +322,32 @@ enum class Entry {
     Dropped,
     UndoneRedoneRetyped,
     Composed,
+    TypedRevealed,
 };
+
+// Turns on the password aids named for as long as it lives.
+struct AidsOn
+{
+    explicit AidsOn(int aids) { set(aids); }
+    ~AidsOn() { set(0); }
+    AidsOn(const AidsOn &) = delete;
+    AidsOn &operator=(const AidsOn &) = delete;
+    static void set(int aids)
+    {
+        for (Common::PasswordAid aid : {Common::CapsLockWarning, Common::RevealPassword})
+            Common::setPasswordAidEnabled(aid, aids & aid);
+    }
+};
+
+// The eye in \a edit, where it has one.
+QAction *revealOf(QLineEdit *edit)
+{
+    for (QAction *action : edit->actions()) {
+        if (action->objectName() == QLatin1String("reveal"))
+            return action;
+    }
+    return nullptr;
+}
 
 // Replaces what the user selected with the same characters of \a secret, typed.
 void retypeSelection(QLineEdit *edit, const char *secret)
@@ -408,6 +437,19 @@ void enter(QLineEdit *edit, Entry entry, const char *secret)
         QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         typeSecret(edit, secret);
         break;
+    case Entry::TypedRevealed: {
+        // Shown half typed, then typed on while shown and drawn again, then hidden.
+        QAction *reveal = revealOf(edit->parentWidget()->findChild<QLineEdit *>(QStringLiteral("password")));
+        typeSecret(edit, secret, half);
+        if (reveal)
+            reveal->trigger();
+        edit->grab();
+        typeSecret(edit, secret + half);
+        edit->grab();
+        if (reveal)
+            reveal->trigger();
+        break;
+    }
     case Entry::Composed:
         // As a compose sequence or an input method brings a character: shown while it is
         // composed, then committed.
@@ -453,8 +495,74 @@ void listen(QAccessibleEvent *event)
     }
 }
 
+// What the aids for the password fields do, as a user meets them.
+enum class Aid {
+    None,
+    CapsLockWarned,
+    ShownAndHidden,
+    HiddenOnFocusLoss,
+    HiddenWhenIdle,
+    ProgramTextNeverShown,
+    ConfirmationFollows,
+};
+
+// Presses Caps Lock the way this platform lets a test: through the X server (xdotool) on X11
+// and through weston's seat on Wayland, or as a key event carrying the lock elsewhere; and
+// presses it again at the end where it was left on.
+class CapsLockKey
+{
+public:
+    ~CapsLockKey()
+    {
+        if (m_presses % 2)
+            press(nullptr);
+    }
+
+    bool real() const { return platform() != QLatin1String("other"); }
+
+    void press(QWidget *focused)
+    {
+        ++m_presses;
+        if (platform() == QLatin1String("xcb")) {
+            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Caps_Lock")});
+        } else if (platform() == QLatin1String("wayland")) {
+            QProcess xdotool;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("DISPLAY"), qEnvironmentVariable("CORVADQT5_OUTER_DISPLAY"));
+            xdotool.setProcessEnvironment(environment);
+            // weston gives the keyboard to the window clicked last: the dialog, in the middle.
+            // On Wayland the key after Caps Lock tells which way it went.
+            xdotool.start(QStringLiteral("xdotool"),
+                          QStringLiteral("mousemove 512 384 click 1 sleep 0.3 key Caps_Lock Shift_L")
+                              .split(QLatin1Char(' ')));
+            xdotool.waitForFinished();
+        } else if (focused) {
+            const quint32 lock = m_presses % 2 ? 0x2 : 0;
+            QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 50, 0xffe1, lock);
+            QApplication::sendEvent(focused, &shift);
+        }
+    }
+
+private:
+    static QString platform()
+    {
+        const QString name = QGuiApplication::platformName();
+        return name == QLatin1String("xcb") || name.startsWith(QLatin1String("wayland"))
+                   ? name.left(name == QLatin1String("xcb") ? 3 : 7)
+                   : QStringLiteral("other");
+    }
+
+    int m_presses = 0;
+};
+
+QImage look(QWidget *widget)
+{
+    return widget->grab().toImage();
+}
+
 } // namespace
 
+Q_DECLARE_METATYPE(Aid)
 Q_DECLARE_METATYPE(Entry)
 
 class CredentialDialogsTest : public QObject
@@ -492,6 +600,8 @@ private Q_SLOTS:
     void loginAcceptsUnconditionally();
     void loginKeepsTextAfterCancel();
 
+    void passwordAids_data();
+    void passwordAids();
     void accessibilityHearsMasks_data();
     void accessibilityHearsMasks();
     void centredEvenWhenLargerThanTheScreen();
@@ -875,6 +985,143 @@ void CredentialDialogsTest::accessibilityHearsMasks()
                              : QString::fromLatin1(typed + 7, 1) + QString::fromLatin1(typed, 7));
 }
 
+void CredentialDialogsTest::passwordAids_data()
+{
+    QTest::addColumn<int>("kind"); // 0 plain password, 1 confirmation, 2 login
+    QTest::addColumn<Aid>("aid");
+    QTest::newRow("off: no warning, no eye") << 1 << Aid::None;
+    QTest::newRow("Caps Lock warned of") << 1 << Aid::CapsLockWarned;
+    QTest::newRow("shown and hidden") << 0 << Aid::ShownAndHidden;
+    QTest::newRow("hidden when the fields lose the focus") << 1 << Aid::HiddenOnFocusLoss;
+    QTest::newRow("hidden after 30 seconds without a key") << 0 << Aid::HiddenWhenIdle;
+    QTest::newRow("text the program set never shown") << 2 << Aid::ProgramTextNeverShown;
+    QTest::newRow("the confirmation follows") << 1 << Aid::ConfirmationFollows;
+}
+
+void CredentialDialogsTest::passwordAids()
+{
+    QFETCH(int, kind);
+    QFETCH(Aid, aid);
+    const AidsOn on(aid == Aid::None ? 0 : Common::CapsLockWarning | Common::RevealPassword);
+    QScopedPointer<QDialog> dialog(kind == 2 ? static_cast<QDialog *>(new LoginDialog)
+                                             : new PasswordDialog(nullptr, QString(), kind == 1));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+    // Going from the window manager's hands to the dialog takes the fields' focus away once.
+    QTRY_VERIFY(dialog->isActiveWindow());
+    QLineEdit *password = field(dialog.data(), "password");
+    QLineEdit *confirmation = field(dialog.data(), "confirmation");
+    QAction *reveal = revealOf(password);
+    auto *warning = dialog->findChild<QLabel *>(QStringLiteral("capsLockWarning"));
+    password->setFocus();
+    QTRY_VERIFY(password->hasFocus());
+    const QString show = QStringLiteral("Show password"), hide = QStringLiteral("Hide password");
+    if (aid == Aid::None) {
+        QVERIFY(!warning);
+        QVERIFY(password->actions().isEmpty());
+        return;
+    }
+    QVERIFY(warning && !warning->isVisible());
+    QVERIFY(reveal && !reveal->icon().isNull());
+    QCOMPARE(reveal->text(), show);
+
+    switch (aid) {
+    case Aid::None:
+        break;
+    case Aid::CapsLockWarned: {
+        CapsLockKey capsLock;
+        capsLock.press(password);
+        if (!capsLock.real()) {
+            // Where the window system does not tell, a key's modifiers are not trusted.
+            QTest::qWait(50);
+            QVERIFY(!warning->isVisible());
+            break;
+        }
+        QTRY_VERIFY(warning->isVisible());
+        QCOMPARE(warning->text(), QStringLiteral("Caps Lock is on"));
+        QCOMPARE(password->accessibleDescription(), warning->text());
+        button(dialog.data(), "cancel")->setFocus();
+        QTRY_VERIFY(!warning->isVisible());
+        QCOMPARE(password->accessibleDescription(), QString());
+        confirmation->setFocus();
+        QTRY_VERIFY(warning->isVisible());
+        QCOMPARE(confirmation->accessibleDescription(), warning->text());
+        capsLock.press(confirmation);
+        QTRY_VERIFY(!warning->isVisible());
+        break;
+    }
+    case Aid::ShownAndHidden: {
+        QTest::keyClicks(password, QStringLiteral("abc"));
+        const QImage masked = look(password);
+        reveal->trigger();
+        QCOMPARE(reveal->text(), hide);
+        const QImage shownAbc = look(password);
+        QVERIFY(shownAbc != masked);
+        QTest::keyClick(password, Qt::Key_Backspace);
+        QTest::keyClick(password, Qt::Key_D);
+        const QImage shownAbd = look(password);
+        QVERIFY2(shownAbd != shownAbc, "the characters themselves are not drawn");
+        reveal->trigger();
+        QCOMPARE(reveal->text(), show);
+        QCOMPARE(look(password), masked);
+        break;
+    }
+    case Aid::HiddenOnFocusLoss:
+        QTest::keyClicks(password, QStringLiteral("abc"));
+        reveal->trigger();
+        confirmation->setFocus();
+        QTRY_VERIFY(confirmation->hasFocus());
+        QCOMPARE(reveal->text(), hide);
+        button(dialog.data(), "cancel")->setFocus();
+        QTRY_COMPARE(reveal->text(), show);
+        break;
+    case Aid::HiddenWhenIdle: {
+        QTest::keyClicks(password, QStringLiteral("abc"));
+        reveal->trigger();
+        auto *idle = dialog->findChild<QTimer *>(QStringLiteral("revealIdle"));
+        QVERIFY(idle && idle->isActive());
+        QCOMPARE(idle->interval(), 30000);
+        QTest::qWait(100);
+        const int before = idle->remainingTime();
+        QTest::keyClick(password, Qt::Key_D);
+        QVERIFY2(idle->remainingTime() > before, "a key does not start the wait again");
+        idle->start(1);
+        QTRY_COMPARE(reveal->text(), show);
+        break;
+    }
+    case Aid::ProgramTextNeverShown: {
+        password->setText(QStringLiteral("prefilled"));
+        const QImage masked = look(password);
+        QVERIFY(!reveal->isEnabled());
+        reveal->trigger();
+        QCOMPARE(reveal->text(), show);
+        QCOMPARE(look(password), masked);
+        // Once the user replaced it, what the user typed may be shown; until the program sets
+        // text again.
+        password->selectAll();
+        QTest::keyClicks(password, QStringLiteral("typed"));
+        QVERIFY(reveal->isEnabled());
+        reveal->trigger();
+        QCOMPARE(reveal->text(), hide);
+        password->setText(QStringLiteral("prefilled"));
+        QCOMPARE(reveal->text(), show);
+        QCOMPARE(look(password), masked);
+        break;
+    }
+    case Aid::ConfirmationFollows: {
+        QTest::keyClicks(password, QStringLiteral("abc"));
+        QTest::keyClicks(confirmation, QStringLiteral("abc"));
+        QVERIFY(revealOf(confirmation) == nullptr);
+        const QImage masked = look(confirmation);
+        reveal->trigger();
+        QVERIFY(look(confirmation) != masked);
+        reveal->trigger();
+        QCOMPARE(look(confirmation), masked);
+        break;
+    }
+    }
+}
+
 // Only the screen's size counts, and the halves truncate toward zero: 800 - 803 = -3 gives -1.
 void CredentialDialogsTest::centredEvenWhenLargerThanTheScreen()
 {
@@ -1000,6 +1247,7 @@ void CredentialDialogsTest::noTraceOfTheSecret_data()
     QTest::newRow("undone, redone and retyped") << 0 << true << 15 << Entry::UndoneRedoneRetyped;
     QTest::newRow("composed") << 1 << true << 16 << Entry::Composed;
     QTest::newRow("long, typed at the front") << 0 << true << LongIndex << Entry::TypedAtTheFront;
+    QTest::newRow("shown while typed") << 1 << true << 18 << Entry::TypedRevealed;
 }
 
 // Once a dialog is gone, the only trace of what was entered into it is the copy the caller
@@ -1015,6 +1263,7 @@ void CredentialDialogsTest::noTraceOfTheSecret()
     if (entry == Entry::PastedByMiddleClick && !QGuiApplication::clipboard()->supportsSelection())
         QSKIP("this platform has no selection to paste with the middle button");
 
+    const AidsOn aids(entry == Entry::TypedRevealed ? Common::RevealPassword : 0);
     bool placeholdersOnly = true;
     whenModal(this, [kind, accepted, entered, entry, &placeholdersOnly](QDialog *dialog) {
         if (kind == 2)

@@ -94,4 +94,19 @@
         <translation>المجموعات</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>مفتاح الأحرف الكبيرة (Caps Lock) مفعّل</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>إظهار كلمة المرور</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>إخفاء كلمة المرور</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,19 @@
         <translation>Skupiny</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Caps Lock je zapnutý</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Zobrazit heslo</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Skrýt heslo</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,19 @@
         <translation>Gruppen</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Die Feststelltaste ist aktiv</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Passwort anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Passwort verbergen</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,19 @@
         <translation>Grupos</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Bloq Mayús está activado</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Mostrar la contraseña</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Ocultar la contraseña</translation>
+    </message>
+</context>
 </TS>

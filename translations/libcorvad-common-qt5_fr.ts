@@ -94,4 +94,19 @@
         <translation>Groupes</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Verr. Maj. est activé</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Afficher le mot de passe</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Masquer le mot de passe</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,19 @@
         <translation>Gruppi</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Bloc Maiusc è attivo</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Mostra la password</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Nascondi la password</translation>
+    </message>
+</context>
 </TS>

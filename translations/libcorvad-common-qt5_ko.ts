@@ -94,4 +94,19 @@
         <translation>그룹</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Caps Lock이 켜져 있습니다</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>암호 표시</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>암호 숨기기</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,19 @@
         <translation>Groepen</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Caps Lock staat aan</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Wachtwoord tonen</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Wachtwoord verbergen</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,19 @@
         <translation>Grupy</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Caps Lock jest włączony</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Pokaż hasło</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Ukryj hasło</translation>
+    </message>
+</context>
 </TS>

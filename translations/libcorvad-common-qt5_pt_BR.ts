@@ -94,4 +94,19 @@
         <translation>Grupos</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Caps Lock está ativado</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Mostrar senha</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Ocultar senha</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,19 @@
         <translation>Gruplar</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Caps Lock açık</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Parolayı göster</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Parolayı gizle</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,19 @@
         <translation>Групи</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Увімкнено Caps Lock</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Показати пароль</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>Приховати пароль</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,19 @@
         <translation>组</translation>
     </message>
 </context>
+<context>
+    <name>CorvadQt5::PasswordAids</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>大写锁定已打开</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>显示密码</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <translation>隐藏密码</translation>
+    </message>
+</context>
 </TS>

@@ -78,6 +78,21 @@ public:
     //! otherwise a null string. A negative \a n keeps the whole text.
     QString shortedString(const QString &text, int n);
 
+    //! Aids for the password fields of the password and login dialogs; all off by default.
+    enum PasswordAid {
+        //! A line under the fields while one has the focus and Caps Lock is on, where the
+        //! window system tells (X11 from the start, Wayland from the first key)
+        CapsLockWarning = 0x1,
+        //! A button in the password field that shows what the user typed, until pressed again,
+        //! the fields lose the focus, or 30 seconds pass without a key; text the program put
+        //! into a field is never shown
+        RevealPassword = 0x2
+    };
+    //! Turns \a aid on or off for the dialogs created from now on, getPassword()'s included.
+    static void setPasswordAidEnabled(PasswordAid aid, bool enabled = true);
+    //! Whether \a aid is on for the dialogs created from now on.
+    static bool isPasswordAidEnabled(PasswordAid aid);
+
     //! The icon provider in use; owned by the library, never null.
     IconProvider *iconProvider();
     //! Opens the desktop's help contents for the application; \a options are handed on.

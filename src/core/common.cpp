@@ -8,6 +8,7 @@
 
 #include "base/accountwalker.h"
 
+#include <atomic>
 #include <cstring>
 #include <grp.h>
 #include <pwd.h>
@@ -33,9 +34,25 @@ bool counted(unsigned int id, unsigned int threshold)
     return id >= threshold || id == 0;
 }
 
+// Read by each dialog as it is built; set before the first ptr() as well as after.
+std::atomic<int> passwordAids{0};
+
 } // namespace
 
 Common *Common::m_ptr = nullptr;
+
+void Common::setPasswordAidEnabled(PasswordAid aid, bool enabled)
+{
+    if (enabled)
+        passwordAids.fetch_or(aid);
+    else
+        passwordAids.fetch_and(~int(aid));
+}
+
+bool Common::isPasswordAidEnabled(PasswordAid aid)
+{
+    return (passwordAids.load() & aid) == aid;
+}
 
 Common::Common()
 {

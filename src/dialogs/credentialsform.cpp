@@ -47,6 +47,18 @@ QLineEdit *CredentialsForm::addRow(const QString &label, const QString &objectNa
     return field;
 }
 
+QLabel *CredentialsForm::addNote(const QString &text, const QString &objectName)
+{
+    auto *note = new QLabel(text, m_dialog);
+    note->setObjectName(objectName);
+    QSizePolicy policy = note->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    note->setSizePolicy(policy);
+    note->hide();
+    m_layout->addWidget(note);
+    return note;
+}
+
 QPushButton *CredentialsForm::addButtons(const QString &accept, const QString &cancel,
                                          QPushButton **cancelButton)
 {

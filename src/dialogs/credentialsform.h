@@ -5,6 +5,7 @@
 #include <QString>
 
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -22,6 +23,8 @@ public:
     CredentialsForm(QDialog *dialog, const QString &title, const QString &defaultTitle);
 
     QLineEdit *addRow(const QString &label, const QString &objectName, Creation creation);
+    // A line of its own, hidden, that keeps its place while hidden: showing it moves nothing.
+    QLabel *addNote(const QString &text, const QString &objectName);
     // Accept starts disabled.
     QPushButton *addButtons(const QString &accept, const QString &cancel,
                             QPushButton **cancelButton);

@@ -3,6 +3,7 @@
 #include <corvad-common-qt5/logindialog.h>
 
 #include "credentialsform.h"
+#include "passwordaids.h"
 #include "secretfield.h"
 
 #include <QLineEdit>
@@ -21,6 +22,7 @@ LoginDialog::LoginDialog(QWidget *parent, const QString &title, const QString &l
                              CredentialsForm::Creation::FieldFirst);
     m_password->setEchoMode(QLineEdit::Password);
     SecretField::guard(m_password);
+    PasswordAids::attach(form, {m_password});
     m_accept = form.addButtons(tr("Accept"), tr("Cancel"), &m_cancel);
     if (!m_login->text().isEmpty())
         m_password->setFocus(Qt::OtherFocusReason);

@@ -3,6 +3,7 @@
 #include <corvad-common-qt5/passworddialog.h>
 
 #include "credentialsform.h"
+#include "passwordaids.h"
 #include "secretfield.h"
 
 #include <QLineEdit>
@@ -24,6 +25,7 @@ PasswordDialog::PasswordDialog(QWidget *parent, const QString &title, bool confi
         m_confirmation->setEchoMode(QLineEdit::Password);
         SecretField::guard(m_confirmation);
     }
+    PasswordAids::attach(form, {m_password, m_confirmation});
     m_accept = form.addButtons(tr("Accept"), tr("Cancel"), &m_cancel);
     form.centre();
 

@@ -93,6 +93,26 @@ bool SecretField::same(const QLineEdit *a, const QLineEdit *b)
     return SecretStore::same(guardA->m_store, a->text(), guardB->m_store, b->text());
 }
 
+bool SecretField::enteredOnly(const QLineEdit *field)
+{
+    const SecretField *guard = of(field);
+    const QString shown = field->text();
+    for (int i = 0; i < shown.size(); ++i) {
+        if (!guard || guard->m_store.standsFor(shown.at(i)).isEmpty())
+            return false;
+    }
+    return true;
+}
+
+QStringView SecretField::entered(const QLineEdit *field, int index)
+{
+    const SecretField *guard = of(field);
+    const QString shown = field->text();
+    if (!guard || index < 0 || index >= shown.size())
+        return QStringView();
+    return guard->m_store.standsFor(shown.at(index));
+}
+
 void SecretField::wipe(QString &text)
 {
     if (!text.isDetached())

@@ -35,6 +35,12 @@ public:
     static QString text(const QLineEdit *field);
     // Whether two fields stand for the same text, compared without copying either.
     static bool same(const QLineEdit *a, const QLineEdit *b);
+    // Whether \a field holds only what the user entered through the guard: no text the program
+    // set. An empty field holds nothing else.
+    static bool enteredOnly(const QLineEdit *field);
+    // The character entered as \a field's character at \a index, as a view that lasts until the
+    // field next changes; empty for text the program set.
+    static QStringView entered(const QLineEdit *field, int index);
     // Overwrites the whole buffer of \a text where \a text is its only owner.
     static void wipe(QString &text);
 

@@ -75,6 +75,12 @@ const SecretStore::Slot *SecretStore::slotOf(char16_t placeholder) const
     return slot->length ? slot : nullptr;
 }
 
+QStringView SecretStore::standsFor(QChar placeholder) const
+{
+    const Slot *slot = slotOf(placeholder.unicode());
+    return slot ? QStringView(slot->units, slot->length) : QStringView();
+}
+
 QString SecretStore::keep(QStringView typed, QStringView shown)
 {
     QString placeholders;

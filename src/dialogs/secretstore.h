@@ -29,6 +29,9 @@ public:
     // \a shown with each placeholder replaced by the character it stands for, in a buffer
     // of its own; every other character stays as it is (text the program set).
     QString reveal(QStringView shown) const;
+    // The character \a placeholder stands for, as a view into the store that lasts until the
+    // store next changes; empty where it stands for none.
+    QStringView standsFor(QChar placeholder) const;
     // Whether \a a and \a b stand for the same text, compared without revealing either.
     static bool same(const SecretStore &storeA, QStringView a, const SecretStore &storeB,
                      QStringView b);
