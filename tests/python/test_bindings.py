@@ -96,6 +96,28 @@ class Dialogs(unittest.TestCase):
                 when_shown(cancel)
                 self.assertIsNone(cc.PasswordDialog.getPassword(confirmation=confirmation))
 
+    def test_password_aids(self):
+        aids = (cc.Common.PasswordAid.CapsLockWarning, cc.Common.PasswordAid.RevealPassword)
+        self.assertFalse(any(cc.Common.isPasswordAidEnabled(aid) for aid in aids))
+        found = {}
+
+        def look_and_cancel(dialog):
+            found["warning"] = dialog.findChild(QtWidgets.QLabel, "capsLockWarning")
+            found["eye"] = [action.text() for action in
+                            child(dialog, QtWidgets.QLineEdit, "password").actions()]
+            cancel(dialog)
+
+        for aid in aids:
+            cc.Common.setPasswordAidEnabled(aid)
+        try:
+            when_shown(look_and_cancel)
+            self.assertIsNone(cc.PasswordDialog.getPassword(None, "", True))
+        finally:
+            for aid in aids:
+                cc.Common.setPasswordAidEnabled(aid, False)
+        self.assertIsNotNone(found["warning"])
+        self.assertEqual(found["eye"], ["Show password"])
+
     def test_login(self):
         dialog = cc.LoginDialog(None, "Server", "alice")
         when_shown(type_and_accept("pw"))
