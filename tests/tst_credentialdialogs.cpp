@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The corvad-common-qt5 developers
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // The password and login dialogs, driven with real key and mouse events.
+#include "display/outerdisplay.h"
 #include "qtmessages.h"
 
 #include <corvad-common-qt5/common.h>
@@ -520,22 +521,36 @@ public:
 
     bool real() const { return platform() != QLatin1String("other"); }
 
+    // For the docs: \a dialog as the display shows it, kept where CORVADQT5_SHOTS names a
+    // folder, as passworddialog-aids-PLATFORM.png.
+    static void keepShot(QWidget *dialog)
+    {
+        const QString dir = qEnvironmentVariable("CORVADQT5_SHOTS");
+        QImage shot;
+        if (dir.isEmpty()) {
+            return;
+        } else if (platform() == QLatin1String("xcb")) {
+            const QRect frame = dialog->frameGeometry();
+            shot = dialog->screen()
+                       ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                       .toImage();
+        } else if (platform() == QLatin1String("wayland")) {
+            shot = outerScreenshot();
+        }
+        shot.save(dir + QStringLiteral("/passworddialog-aids-") + platform() + QStringLiteral(".png"));
+    }
+
     void press(QWidget *focused)
     {
         ++m_presses;
         if (platform() == QLatin1String("xcb")) {
             QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Caps_Lock")});
         } else if (platform() == QLatin1String("wayland")) {
-            QProcess xdotool;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(QStringLiteral("DISPLAY"), qEnvironmentVariable("CORVADQT5_OUTER_DISPLAY"));
-            xdotool.setProcessEnvironment(environment);
             // weston gives the keyboard to the window clicked last: the dialog, in the middle.
             // On Wayland the key after Caps Lock tells which way it went.
-            xdotool.start(QStringLiteral("xdotool"),
-                          QStringLiteral("mousemove 512 384 click 1 sleep 0.3 key Caps_Lock Shift_L")
-                              .split(QLatin1Char(' ')));
-            xdotool.waitForFinished();
+            runOnOuterDisplay(QStringLiteral("xdotool"),
+                              QStringLiteral("mousemove 512 384 click 1 sleep 0.3 key Caps_Lock Shift_L")
+                                  .split(QLatin1Char(' ')));
         } else if (focused) {
             const quint32 lock = m_presses % 2 ? 0x2 : 0;
             QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 50, 0xffe1, lock);
@@ -1040,6 +1055,12 @@ void CredentialDialogsTest::passwordAids()
         QTRY_VERIFY(warning->isVisible());
         QCOMPARE(warning->text(), QStringLiteral("Caps Lock is on"));
         QCOMPARE(password->accessibleDescription(), warning->text());
+        QTest::keyClicks(confirmation, QStringLiteral("Tr0ub4dor&3"));
+        QTest::keyClicks(password, QStringLiteral("Tr0ub4dor&3"));
+        reveal->trigger();
+        QTest::qWait(300); // drawn and on the screen
+        capsLock.keepShot(dialog.data());
+        reveal->trigger();
         button(dialog.data(), "cancel")->setFocus();
         QTRY_VERIFY(!warning->isVisible());
         QCOMPARE(password->accessibleDescription(), QString());

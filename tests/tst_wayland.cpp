@@ -7,8 +7,9 @@
 #include <corvad-common-qt5/popuplistwidget.h>
 #include <corvad-common-qt5/popupwidget.h>
 
+#include "display/outerdisplay.h"
+
 #include <QImage>
-#include <QProcess>
 #include <QWindow>
 #include <QtTest>
 
@@ -32,38 +33,19 @@ QWidget *coloured(QWidget *widget, const QColor &colour)
     return widget;
 }
 
-QByteArray run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), qEnvironmentVariable("CORVADQT5_OUTER_DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return process.readAllStandardOutput();
-}
-
-QImage screenshot()
-{
-    return QImage::fromData(
-        run(QStringLiteral("import"),
-            {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")}));
-}
-
 // For the README: what weston shows, kept where CORVADQT5_WAYLAND_SHOTS says.
 void keepScreenshot(const QString &name)
 {
     const QString dir = qEnvironmentVariable("CORVADQT5_WAYLAND_SHOTS");
     if (!dir.isEmpty())
-        screenshot()
-            .copy(0, 0, 1024, 768)
+        outerScreenshot()
             .save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 // The bounding box of the pixels of exactly \a colour on the outer display.
 QRect onScreen(const QColor &colour)
 {
-    const QImage shot = screenshot();
+    const QImage shot = outerScreenshot();
     QRect box;
     for (int y = 0; y < shot.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(shot.constScanLine(y));
@@ -79,14 +61,14 @@ QRect onScreen(const QColor &colour)
 
 void clickAt(QPoint point)
 {
-    run(QStringLiteral("xdotool"),
+    runOnOuterDisplay(QStringLiteral("xdotool"),
         {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
          QStringLiteral("click"), QStringLiteral("1")});
 }
 
 void moveTo(QPoint point)
 {
-    run(QStringLiteral("xdotool"),
+    runOnOuterDisplay(QStringLiteral("xdotool"),
         {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
 }
 

@@ -13,6 +13,7 @@
 #include <corvad-common-qt5/popupwidget.h>
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -131,6 +132,14 @@ QWidget *GalleryWindow::dialogsPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
+    auto *aids = new QHBoxLayout;
+    auto *capsLock = new QCheckBox(QStringLiteral("Warn of Caps Lock"));
+    connect(capsLock, SIGNAL(toggled(bool)), this, SLOT(warnOfCapsLock(bool)));
+    auto *reveal = new QCheckBox(QStringLiteral("Offer to show the password"));
+    connect(reveal, SIGNAL(toggled(bool)), this, SLOT(offerReveal(bool)));
+    aids->addWidget(capsLock);
+    aids->addWidget(reveal);
+    layout->addLayout(aids);
     addButton(layout, QStringLiteral("Ask for a password"), this, SLOT(askPassword()));
     addButton(layout, QStringLiteral("Ask for a new password, typed twice"), this,
               SLOT(askConfirmedPassword()));
@@ -228,6 +237,16 @@ QWidget *GalleryWindow::accountsPage()
 void GalleryWindow::report(const QString &text)
 {
     m_result->setText(text);
+}
+
+void GalleryWindow::warnOfCapsLock(bool on)
+{
+    Common::setPasswordAidEnabled(Common::CapsLockWarning, on);
+}
+
+void GalleryWindow::offerReveal(bool on)
+{
+    Common::setPasswordAidEnabled(Common::RevealPassword, on);
 }
 
 void GalleryWindow::askPassword()

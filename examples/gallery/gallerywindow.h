@@ -20,6 +20,8 @@ public:
 
 private Q_SLOTS:
     void languageChosen(int index);
+    void warnOfCapsLock(bool on);
+    void offerReveal(bool on);
     void askPassword();
     void askConfirmedPassword();
     void askLogin();

@@ -10,6 +10,7 @@
 
 #include <corvad-common-qt5/elementselectdialog.h>
 #include <corvad-common-qt5/logindialog.h>
+#include <corvad-common-qt5/common.h>
 #include <corvad-common-qt5/passworddialog.h>
 #include <corvad-common-qt5/popuplistwidget.h>
 #include <corvad-common-qt5/popupwidget.h>
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCommandLineParser>
+#include <QAction>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -36,6 +38,28 @@ bool save(QWidget *widget, const QString &dir, const QString &name)
     return saved;
 }
 
+// A new password typed twice with both aids on, shown: the warning of Caps Lock takes its line
+// only where the window system tells of the lock (not without a display).
+bool aidsScreenshot(const QString &dir, const QString &name)
+{
+    using namespace CorvadQt5;
+    Common::setPasswordAidEnabled(Common::CapsLockWarning);
+    Common::setPasswordAidEnabled(Common::RevealPassword);
+    PasswordDialog dialog(nullptr, QString(), true);
+    const QString typed = QStringLiteral("Tr0ub4dor&3");
+    for (const char *field : {"password", "confirmation"})
+        QTest::keyClicks(dialog.findChild<QLineEdit *>(QLatin1String(field)), typed);
+    const QList<QAction *> actions =
+        dialog.findChild<QLineEdit *>(QStringLiteral("password"))->actions();
+    dialog.show();
+    if (!actions.isEmpty())
+        actions.first()->trigger();
+    const bool ok = save(&dialog, dir, name);
+    Common::setPasswordAidEnabled(Common::CapsLockWarning, false);
+    Common::setPasswordAidEnabled(Common::RevealPassword, false);
+    return ok;
+}
+
 // Arabic, laid out right to left as an application in that language shows them.
 bool rightToLeftScreenshots(const QString &dir)
 {
@@ -49,6 +73,7 @@ bool rightToLeftScreenshots(const QString &dir)
     ElementSelectDialog chooser({}, {}, ElementSelectDialog::AllMode);
     chooser.resize(320, 360);
     ok = save(&chooser, dir, QStringLiteral("elementselectdialog-ar")) && ok;
+    ok = aidsScreenshot(dir, QStringLiteral("passworddialog-aids-ar")) && ok;
     Language::use(QString());
     return ok;
 }
@@ -73,6 +98,7 @@ int screenshots(const QString &dir)
     ok = save(&password, dir, QStringLiteral("passworddialog")) && ok;
     PasswordDialog confirmation(nullptr, QStringLiteral("New password"), true);
     ok = save(&confirmation, dir, QStringLiteral("passworddialog-confirmation")) && ok;
+    ok = aidsScreenshot(dir, QStringLiteral("passworddialog-aids")) && ok;
     LoginDialog login(nullptr, QString(), QStringLiteral("alice"));
     ok = save(&login, dir, QStringLiteral("logindialog")) && ok;
     ElementSelectDialog chooser({}, {}, ElementSelectDialog::AllMode);

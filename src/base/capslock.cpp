@@ -106,7 +106,7 @@ State now(const QWidget *window)
     return X11Keyboard::instance().query(std::uint32_t(window->window()->internalWinId()));
 }
 
-State afterKey(const QKeyEvent *key, const QWidget *window)
+State afterKey(const QKeyEvent *key, const QWidget *window, State before)
 {
     switch (platform()) {
     case Platform::X11:
@@ -116,6 +116,9 @@ State afterKey(const QKeyEvent *key, const QWidget *window)
         // it went is known from the next key.
         if (key->key() == Qt::Key_CapsLock)
             return State::Unknown;
+        // A key no keyboard sent (an application's own) carries no modifiers of the seat's.
+        if (key->nativeScanCode() == 0)
+            return before;
         return fromMask(key->nativeModifiers());
     case Platform::Other:
         break;

@@ -15,9 +15,10 @@ enum class State { Unknown, Off, On };
 // (the keyboard state the server keeps); elsewhere only a key tells.
 State now(const QWidget *window);
 
-// What is known after \a key: on X11 the server is asked again; on Wayland the key carries
-// the modifiers the compositor last sent, but the Caps Lock key's own events may carry those
-// from before it. Unknown on platforms whose key events say nothing of the lock.
-State afterKey(const QKeyEvent *key, const QWidget *window);
+// What is known after \a key, \a before it: on X11 the server is asked again; on Wayland the
+// key carries the modifiers the compositor last sent, but the Caps Lock key's own events may
+// carry those from before it, and a key no keyboard sent carries none. Unknown on platforms
+// whose key events say nothing of the lock.
+State afterKey(const QKeyEvent *key, const QWidget *window, State before);
 
 } // namespace CorvadQt5::CapsLock

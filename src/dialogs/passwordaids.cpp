@@ -102,7 +102,7 @@ bool PasswordAids::eventFilter(QObject *watched, QEvent *event)
             return false;
         if (m_revealed && event->type() == QEvent::KeyPress)
             m_idle.start();
-        followCapsLock(CapsLock::afterKey(static_cast<QKeyEvent *>(event), widget));
+        followCapsLock(CapsLock::afterKey(static_cast<QKeyEvent *>(event), widget, m_capsLock));
         return false;
     }
     case QEvent::FocusIn:
