@@ -91,7 +91,7 @@ void IconsTest::imageSizes_data()
                  {"group", 128, 128},    {"help", 128, 128},    {"key", 128, 128},
                  {"list", 128, 128},     {"minus", 32, 32},     {"open", 128, 128},
                  {"plus", 32, 32},       {"printer", 128, 128}, {"refresh", 32, 32},
-                 {"unknown", 128, 128},  {"user", 94, 120}};
+                 {"reveal", 32, 32},     {"unknown", 128, 128}, {"user", 94, 120}};
     for (const auto &row : table)
         QTest::newRow(row.name) << QString::fromLatin1(row.name) << QSize(row.width, row.height);
 }
@@ -108,7 +108,7 @@ void IconsTest::imageSizes()
 void IconsTest::setIsSmallAndUncompressed()
 {
     const QStringList files = QDir(QStringLiteral(":/resources/icons")).entryList();
-    QCOMPARE(files.size(), 2 * 17); // each image and its @2x twin
+    QCOMPARE(files.size(), 2 * 18); // each image and its @2x twin
     qint64 total = 0;
     for (const QString &file : files) {
         const QResource resource(QStringLiteral(":/resources/icons/") + file);
