@@ -5,9 +5,11 @@
 
 Listens on the accessibility bus (pyatspi, as Orca does) while it types a password, and one
 Backspace, into each password field of the dialogs that credentialwindows shows, with real
-keys (xdotool). Fails on a text event of those fields that carries anything but a mask
-character for each character typed or erased, on a field without its role or its name, and
-on a key that was not heard.
+keys (xdotool). In the first field it presses the eye, as a screen reader's user does
+(its accessible action), types on while the password is shown, and turns Caps Lock on and
+off. Fails on a text event of those fields that carries anything but a mask character for
+each character typed or erased, shown or not; on a field without its role or its name; on a
+key that was not heard; and where the Caps Lock warning was not told exactly once.
 """
 import subprocess
 import sys
@@ -15,16 +17,18 @@ import threading
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 TYPED = "k7#Qv2!mZp"
 # What Qt's styles mask a password with: a black circle, or an asterisk where the font lacks it.
 MASKS = ("\u25cf", "*")
 TITLE = "Typing test"
+WARNING = "Caps Lock is on"
 # Each password field in the order the keys reach it, by its accessible name.
 FIELDS = ["Password", "Confirm password", "Password"]
 
 heard = []  # (role, name, kind, text, length)
+told = []  # the password fields' descriptions, as they changed
 failures = []
 
 
@@ -32,6 +36,67 @@ def listen(event):
     source = event.source
     heard.append((source.getRole(), source.name, event.type.minor, str(event.any_data),
                   event.detail2))
+
+
+def describe(event):
+    if event.source.getRole() == pyatspi.ROLE_PASSWORD_TEXT and event.source.description:
+        told.append(event.source.description)
+
+
+def find_by_name(accessible, name):
+    if accessible is None:
+        return None
+    if accessible.name == name:
+        return accessible
+    for child in accessible:
+        found = find_by_name(child, name)
+        if found is not None:
+            return found
+    return None
+
+
+def on_main_loop(call):
+    """Runs call on the main loop, where pyatspi's calls belong, and waits for it."""
+    done = threading.Event()
+
+    def run():
+        try:
+            call()
+        except Exception as error:  # noqa: BLE001 - any failure fails the test
+            failures.append("%s: %s" % (call.__name__, error))
+        done.set()
+        return False
+
+    GLib.idle_add(run)
+    done.wait(20)
+
+
+def eye(name):
+    app = next(a for a in pyatspi.Registry.getDesktop(0)
+               if a is not None and a.name == "credentialwindows")
+    return find_by_name(app, name)
+
+
+def press_eye():
+    """As a screen reader's user presses it: through the button's accessible action."""
+    button = eye("Show password")
+    if button is None:
+        failures.append("no button named 'Show password'")
+    else:
+        action = button.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        if "Press" not in names:
+            failures.append("the eye has no Press action, only %r" % names)
+        else:
+            action.doAction(names.index("Press"))
+
+
+def eye_pressed():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "credentialwindows":
+            app.set_cache_mask(Atspi.Cache.NONE)  # names as they are now, not as first read
+    if eye("Hide password") is None:
+        failures.append("the eye did not turn into 'Hide password'")
 
 
 def xdotool(*arguments):
@@ -47,7 +112,18 @@ def type_into_dialogs():
             for field in range(fields):
                 if field:
                     xdotool("key", "Tab")
-                xdotool("type", "--delay", "40", TYPED)
+                if dialog == 1 and field == 0:
+                    half = len(TYPED) // 2
+                    xdotool("type", "--delay", "40", TYPED[:half])
+                    on_main_loop(press_eye)
+                    time.sleep(0.3)
+                    on_main_loop(eye_pressed)
+                    xdotool("type", "--delay", "40", TYPED[half:])
+                    xdotool("key", "Caps_Lock")
+                    time.sleep(0.5)
+                    xdotool("key", "Caps_Lock")
+                else:
+                    xdotool("type", "--delay", "40", TYPED)
                 xdotool("key", "BackSpace")
             time.sleep(0.5)
             xdotool("key", "Escape")
@@ -70,6 +146,7 @@ def main():
             return 1
         time.sleep(0.2)
     pyatspi.Registry.registerEventListener(listen, "object:text-changed")
+    pyatspi.Registry.registerEventListener(describe, "object:property-change:accessible-description")
     threading.Thread(target=type_into_dialogs, daemon=True).start()
     pyatspi.Registry.start()
 
@@ -92,8 +169,10 @@ def main():
     if len(inserted) != keys or len(removed) != len(FIELDS):
         failures.append("heard %d characters typed and %d erased, not %d and %d"
                         % (len(inserted), len(removed), keys, len(FIELDS)))
-    print("heard %d text events of password fields, %d of others"
-          % (len(passwords), len(others)))
+    if told != [WARNING]:
+        failures.append("the Caps Lock warning told as %r, not once" % told)
+    print("heard %d text events of password fields, %d of others; told %r"
+          % (len(passwords), len(others), told))
     for failure in failures:
         print("FAIL:", failure)
     print("1 passed, 0 failed" if not failures else "0 passed, 1 failed")
