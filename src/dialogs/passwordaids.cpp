@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <utility>
+
 namespace CorvadQt5 {
 namespace {
 
@@ -26,7 +28,7 @@ constexpr int IdleMilliseconds = 30000;
 QIcon revealIcon()
 {
     for (const char *name : {"view-visible", "view-reveal-symbolic"}) {
-        const QIcon themed = QIcon::fromTheme(QLatin1String(name));
+        QIcon themed = QIcon::fromTheme(QLatin1String(name));
         if (!themed.isNull())
             return themed;
     }
@@ -78,7 +80,7 @@ void PasswordAids::attach(CredentialsForm &form, QList<QLineEdit *> fields)
         aids->m_reveal->setObjectName(QStringLiteral("reveal"));
         aids->m_reveal->setText(tr("Show password"));
         connect(aids->m_reveal, "2triggered()", aids, "1toggle()");
-        for (QLineEdit *field : fields)
+        for (QLineEdit *field : std::as_const(fields))
             connect(field, "2textChanged( const QString & )", aids, "1fieldChanged()");
     }
 }

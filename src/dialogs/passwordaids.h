@@ -48,7 +48,7 @@ private:
     void setRevealed(bool revealed);
     void paintEntered(QLineEdit *field, QPaintEvent *paint);
 
-    QList<QLineEdit *> m_fields;
+    const QList<QLineEdit *> m_fields;
     QTimer m_idle; // hides the text after a while without a key
     QLabel *m_warning = nullptr; // null without the warning
     QAction *m_reveal = nullptr; // null without the button
