@@ -53,16 +53,14 @@ QRect textArea(const QLineEdit *field)
 } // namespace
 
 PasswordAids::PasswordAids(QObject *parent, const QList<QLineEdit *> &fields)
-    : QObject(parent), m_fields(fields), m_idle(this)
+    : QObject(parent), m_dialog(fields.first()->window()), m_fields(fields), m_idle(this)
 {
     m_idle.setObjectName(QStringLiteral("revealIdle"));
     m_idle.setSingleShot(true);
     m_idle.setTimerType(Qt::PreciseTimer); // 30 seconds, not 30 rounded to whole seconds
     m_idle.setInterval(IdleMilliseconds);
     connect(&m_idle, "2timeout()", this, "1conceal()");
-    // Keys pressed anywhere in the dialog tell of Caps Lock where the window system cannot
-    // be asked; the fields' own events are among them.
-    QCoreApplication::instance()->installEventFilter(this);
+    m_dialog->installEventFilter(this);
 }
 
 void PasswordAids::attach(CredentialsForm &form, QList<QLineEdit *> fields)
@@ -97,18 +95,32 @@ bool PasswordAids::hasField(QObject *object) const
 bool PasswordAids::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    // While the dialog is shown, keys pressed anywhere in it tell of Caps Lock where the
+    // window system cannot be asked; the fields' own events are among them. QDialog hides
+    // before its children go, so nothing of it is touched once it is hidden.
+    case QEvent::Show:
+        if (watched == m_dialog)
+            QCoreApplication::instance()->installEventFilter(this);
+        return false;
+    case QEvent::Hide:
+        if (watched == m_dialog) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            conceal();
+        }
+        return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (!widget || widget->window() != m_fields.first()->window())
+        if (!widget || widget->window() != m_dialog)
             return false;
         if (m_revealed && event->type() == QEvent::KeyPress)
             m_idle.start();
-        followCapsLock(CapsLock::afterKey(static_cast<QKeyEvent *>(event), widget, m_capsLock));
+        if (m_warning)
+            followCapsLock(CapsLock::afterKey(static_cast<QKeyEvent *>(event), widget, m_capsLock));
         return false;
     }
     case QEvent::FocusIn:
-        if (hasField(watched)) {
+        if (m_warning && hasField(watched)) {
             const CapsLock::State asked = CapsLock::now(static_cast<QWidget *>(watched));
             followCapsLock(asked == CapsLock::State::Unknown ? m_capsLock : asked);
         }

@@ -48,6 +48,7 @@ private:
     void setRevealed(bool revealed);
     void paintEntered(QLineEdit *field, QPaintEvent *paint);
 
+    QWidget *const m_dialog;
     const QList<QLineEdit *> m_fields;
     QTimer m_idle; // hides the text after a while without a key
     QLabel *m_warning = nullptr; // null without the warning
